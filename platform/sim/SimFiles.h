@@ -1,0 +1,65 @@
+// The simulated file system: Windows paths mapped onto a host folder.
+//
+// "C:\T\X\f.txt" lives at <root>/c/T/X/f.txt. Names match without regard to
+// case, either separator is accepted, and the attributes Windows keeps
+// beside a file (read-only, hidden, system, archive) and its three times are
+// kept here, so read-only is honoured even when the tests run as root. Host
+// symbolic links stand for directory links and junctions: they report the
+// reparse-point attribute and are removed as links.
+#pragma once
+#include <cstdint>
+#include <map>
+#include <string>
+
+#include "platform/Time.h"
+
+namespace sim {
+
+struct FileMeta {
+  uint32_t attributes = 0;  // beyond directory and reparse point
+  platform::FileTime creation = 0;
+  platform::FileTime access = 0;
+  platform::FileTime write = 0;
+};
+
+class SimFiles {
+ public:
+  // The host folder that holds the drives. Tests set it (a fresh scratch
+  // folder) before using files.
+  void SetHostRoot(const std::string& hostRoot);
+  const std::string& HostRoot() const { return hostRoot_; }
+
+  // The host path for a Windows path, resolving each existing name without
+  // regard to case. Empty for a path that is not absolute.
+  std::string HostPath(const std::string& windowsPath) const;
+  // The absolute, normalised Windows form of a path (relative paths are
+  // taken against the current directory); separators become '\'.
+  std::string Absolute(const std::string& windowsPath) const;
+
+  // Test helpers.
+  bool WriteFile(const std::string& windowsPath, const std::string& bytes);
+  bool ReadFile(const std::string& windowsPath, std::string* bytes) const;
+  bool MakeDirs(const std::string& windowsPath);
+  bool Exists(const std::string& windowsPath) const;
+  // Makes `linkPath` a directory link to `targetPath` (both Windows paths).
+  bool MakeLink(const std::string& linkPath, const std::string& targetPath);
+
+  // Per-file metadata by lower-case absolute Windows path.
+  std::map<std::string, FileMeta> meta;
+  std::string currentDirectory = "C:\\";
+  std::string tempPath = "C:\\Users\\user\\AppData\\Local\\Temp\\";
+  // Open write handles: the file's meta key per handle.
+  std::map<uintptr_t, std::string> openFiles;
+  std::map<uintptr_t, int> openFds;
+  uintptr_t nextHandle = 0x6000;
+  int openSearches = 0;
+
+ private:
+  std::string hostRoot_;
+};
+SimFiles& Files();
+
+// Lower-cased key for `meta`.
+std::string MetaKey(const std::string& absoluteWindowsPath);
+
+}  // namespace sim

@@ -1,0 +1,73 @@
+#include <windows.h>
+#include <dbt.h>
+#include <setupapi.h>
+
+#include <cstring>
+#include <vector>
+
+#include "platform/DeviceInterfaces.h"
+
+namespace platform {
+
+static GUID ToGuid(const Guid& g) {
+  GUID out;
+  out.Data1 = g.data1;
+  out.Data2 = g.data2;
+  out.Data3 = g.data3;
+  std::memcpy(out.Data4, g.data4, 8);
+  return out;
+}
+
+static HDEVINFO Set(DeviceInfoSet set) { return reinterpret_cast<HDEVINFO>(set); }
+
+DeviceInfoSet GetClassDevices(const Guid& cls, uint32_t flags) {
+  GUID g = ToGuid(cls);
+  HDEVINFO set = SetupDiGetClassDevsA(&g, nullptr, nullptr, flags);
+  return set == INVALID_HANDLE_VALUE ? kInvalidDeviceInfoSet : reinterpret_cast<DeviceInfoSet>(set);
+}
+
+static bool Interface(DeviceInfoSet set, const Guid& cls, uint32_t index,
+                      SP_DEVICE_INTERFACE_DATA* data) {
+  GUID g = ToGuid(cls);
+  data->cbSize = sizeof(*data);
+  return SetupDiEnumDeviceInterfaces(Set(set), nullptr, &g, index, data) != FALSE;
+}
+
+bool EnumDeviceInterface(DeviceInfoSet set, const Guid& cls, uint32_t index, uint32_t* flags) {
+  SP_DEVICE_INTERFACE_DATA data = {};
+  if (!Interface(set, cls, index, &data)) return false;
+  *flags = data.Flags;
+  return true;
+}
+
+bool GetDeviceInterfacePath(DeviceInfoSet set, const Guid& cls, uint32_t index,
+                            std::string* devicePath) {
+  SP_DEVICE_INTERFACE_DATA data = {};
+  if (!Interface(set, cls, index, &data)) return false;
+  DWORD needed = 0;
+  SetupDiGetDeviceInterfaceDetailA(Set(set), &data, nullptr, 0, &needed, nullptr);
+  if (needed < sizeof(SP_DEVICE_INTERFACE_DETAIL_DATA_A)) return false;
+  std::vector<char> buffer(needed);
+  auto* detail = reinterpret_cast<SP_DEVICE_INTERFACE_DETAIL_DATA_A*>(buffer.data());
+  detail->cbSize = sizeof(SP_DEVICE_INTERFACE_DETAIL_DATA_A);
+  if (!SetupDiGetDeviceInterfaceDetailA(Set(set), &data, detail, needed, nullptr, nullptr))
+    return false;
+  // The path ends inside the buffer; never read past it.
+  const char* path = detail->DevicePath;
+  size_t room = buffer.size() - static_cast<size_t>(path - buffer.data());
+  *devicePath = std::string(path, strnlen(path, room));
+  return true;
+}
+
+void DestroyDeviceInfoSet(DeviceInfoSet set) { SetupDiDestroyDeviceInfoList(Set(set)); }
+
+bool RegisterDeviceInterfaceNotices(WindowHandle window, const Guid& cls) {
+  DEV_BROADCAST_DEVICEINTERFACE_A filter = {};
+  filter.dbcc_size = sizeof(filter);
+  filter.dbcc_devicetype = DBT_DEVTYP_DEVICEINTERFACE;
+  filter.dbcc_classguid = ToGuid(cls);
+  return RegisterDeviceNotificationA(static_cast<HWND>(window), &filter,
+                                     DEVICE_NOTIFY_WINDOW_HANDLE) != nullptr;
+}
+
+}  // namespace platform

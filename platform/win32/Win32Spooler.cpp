@@ -1,0 +1,86 @@
+#include <windows.h>
+#include <winspool.h>
+
+#include <vector>
+
+#include "platform/Spooler.h"
+
+namespace platform {
+
+// An empty text goes to the spooler as a null pointer.
+static LPSTR Text(const std::string& s) {
+  return s.empty() ? nullptr : const_cast<LPSTR>(s.c_str());
+}
+
+bool GetDriverDirectory(const std::string& environment, char* buffer, uint32_t size) {
+  DWORD needed = 0;
+  return GetPrinterDriverDirectoryA(nullptr, Text(environment), 1,
+                                    reinterpret_cast<LPBYTE>(buffer), size, &needed) != FALSE;
+}
+
+bool AddDriverLevel3(const DriverInfo3& info) {
+  DRIVER_INFO_3A record = {};
+  record.cVersion = info.version;
+  record.pName = Text(info.name);
+  record.pEnvironment = Text(info.environment);
+  record.pDriverPath = Text(info.driverPath);
+  record.pDataFile = Text(info.dataFile);
+  record.pConfigFile = Text(info.configFile);
+  record.pHelpFile = Text(info.helpFile);
+  record.pDependentFiles = info.dependentFiles.empty()
+                               ? nullptr
+                               : const_cast<LPSTR>(info.dependentFiles.data());
+  record.pMonitorName = Text(info.monitorName);
+  record.pDefaultDataType = Text(info.defaultDataType);
+  return AddPrinterDriverA(nullptr, 3, reinterpret_cast<LPBYTE>(&record)) != FALSE;
+}
+
+bool EnumPrintersLevel2(uint32_t flags, std::vector<PrinterInfo2>* printers) {
+  char name[1] = {0};
+  DWORD needed = 0;
+  DWORD count = 0;
+  EnumPrintersA(flags, name, 2, nullptr, 0, &needed, &count);
+  if (needed == 0) return GetLastError() == ERROR_SUCCESS || count == 0;
+  std::vector<BYTE> buffer(needed + 4);
+  if (!EnumPrintersA(flags, name, 2, buffer.data(), static_cast<DWORD>(buffer.size()), &needed,
+                     &count))
+    return false;
+  const auto* entries = reinterpret_cast<const PRINTER_INFO_2A*>(buffer.data());
+  for (DWORD i = 0; i < count; ++i) {
+    PrinterInfo2 p;
+    p.printerName = entries[i].pPrinterName ? entries[i].pPrinterName : "";
+    p.portName = entries[i].pPortName ? entries[i].pPortName : "";
+    p.driverName = entries[i].pDriverName ? entries[i].pDriverName : "";
+    p.printProcessor = entries[i].pPrintProcessor ? entries[i].pPrintProcessor : "";
+    p.datatype = entries[i].pDatatype ? entries[i].pDatatype : "";
+    p.attributes = entries[i].Attributes;
+    printers->push_back(p);
+  }
+  return true;
+}
+
+Handle AddPrinterLevel2(const PrinterInfo2& info) {
+  PRINTER_INFO_2A record = {};
+  record.pPrinterName = Text(info.printerName);
+  record.pPortName = Text(info.portName);
+  record.pDriverName = Text(info.driverName);
+  record.pPrintProcessor = Text(info.printProcessor);
+  record.pDatatype = Text(info.datatype);
+  record.Attributes = info.attributes;
+  return reinterpret_cast<Handle>(AddPrinterA(nullptr, 2, reinterpret_cast<LPBYTE>(&record)));
+}
+
+bool ClosePrinterHandle(Handle printer) {
+  return ClosePrinter(reinterpret_cast<HANDLE>(printer)) != FALSE;
+}
+
+bool SetDefaultPrinterName(const std::string& printerName) {
+  return SetDefaultPrinterA(printerName.c_str()) != FALSE;
+}
+
+bool ConfigurePortDialog(WindowHandle parent, const std::string& portName) {
+  return ConfigurePortA(nullptr, static_cast<HWND>(parent), const_cast<LPSTR>(portName.c_str())) !=
+         FALSE;
+}
+
+}  // namespace platform
