@@ -114,6 +114,7 @@ class SimSystem {
   uint16_t nativeArchitecture = platform::kProcessorArchitectureAmd64;
   platform::WindowsVersion version = {10, 0, 19045};
   uint16_t uiLanguage = 1033;
+  uint32_t ansiCodePage = 1252;  // the ANSI code page; 936 has double-byte characters
   // Minutes east of UTC; local = UTC + offset.
   int32_t timeZoneOffsetMinutes = 0;
   platform::SystemTime localNow = {2024, 3, 2, 5, 7, 8, 9, 0};
