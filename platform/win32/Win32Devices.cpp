@@ -3,7 +3,8 @@
 #include <setupapi.h>
 
 #include <cstring>
-#include <vector>
+#include <memory>
+#include <new>
 
 #include "platform/DeviceInterfaces.h"
 
@@ -47,14 +48,16 @@ bool GetDeviceInterfacePath(DeviceInfoSet set, const Guid& cls, uint32_t index,
   DWORD needed = 0;
   SetupDiGetDeviceInterfaceDetailA(Set(set), &data, nullptr, 0, &needed, nullptr);
   if (needed < sizeof(SP_DEVICE_INTERFACE_DETAIL_DATA_A)) return false;
-  std::vector<char> buffer(needed);
-  auto* detail = reinterpret_cast<SP_DEVICE_INTERFACE_DETAIL_DATA_A*>(buffer.data());
+  // A buffer that cannot be had is a failed read, not an exception.
+  std::unique_ptr<char[]> buffer(new (std::nothrow) char[needed]);
+  if (!buffer) return false;
+  auto* detail = reinterpret_cast<SP_DEVICE_INTERFACE_DETAIL_DATA_A*>(buffer.get());
   detail->cbSize = sizeof(SP_DEVICE_INTERFACE_DETAIL_DATA_A);
   if (!SetupDiGetDeviceInterfaceDetailA(Set(set), &data, detail, needed, nullptr, nullptr))
     return false;
   // The path ends inside the buffer; never read past it.
   const char* path = detail->DevicePath;
-  size_t room = buffer.size() - static_cast<size_t>(path - buffer.data());
+  size_t room = needed - static_cast<size_t>(path - buffer.get());
   *devicePath = std::string(path, strnlen(path, room));
   return true;
 }
