@@ -11,7 +11,8 @@ namespace {
 struct PendingFault {
   std::string call;
   uint32_t error;
-  int remaining;  // 0 = always
+  int remaining;  // calls to go, this one included
+  bool always;
 };
 
 struct Core {
@@ -39,17 +40,24 @@ bool Enter(const char* call) {
     c.lastError = c.sweepError;
     return false;
   }
-  for (auto it = c.faults.begin(); it != c.faults.end(); ++it) {
-    if (it->call != call) continue;
-    if (it->remaining == 0) {
-      c.lastError = it->error;
-      return false;
+  // Every pending fault of this call counts the call, so several faults on
+  // one call fire at their own occurrences.
+  bool fail = false;
+  uint32_t error = 0;
+  for (auto it = c.faults.begin(); it != c.faults.end();) {
+    if (it->call == call && (it->always || --it->remaining == 0)) {
+      if (!fail) error = it->error;
+      fail = true;
+      if (!it->always) {
+        it = c.faults.erase(it);
+        continue;
+      }
     }
-    if (--it->remaining == 0) {
-      c.lastError = it->error;
-      c.faults.erase(it);
-      return false;
-    }
+    ++it;
+  }
+  if (fail) {
+    c.lastError = error;
+    return false;
   }
   return true;
 }
@@ -58,11 +66,11 @@ void SetLastError(uint32_t code) { TheCore().lastError = code; }
 uint32_t LastError() { return TheCore().lastError; }
 
 void FailCall(const std::string& call, uint32_t error, int occurrence) {
-  TheCore().faults.push_back({call, error, occurrence < 1 ? 1 : occurrence});
+  TheCore().faults.push_back({call, error, occurrence < 1 ? 1 : occurrence, false});
 }
 
 void FailAlways(const std::string& call, uint32_t error) {
-  TheCore().faults.push_back({call, error, 0});
+  TheCore().faults.push_back({call, error, 0, true});
 }
 
 void FailCallNumber(std::size_t index, uint32_t error) {
