@@ -17,6 +17,7 @@ const MessageTexts kChineseMessages = {
     "安装打印机驱动过程发生错误 !\r\n请关闭您的杀毒软件后重试 !",
     "打印机驱动已经成功的安装在您的电脑上 !\r\n打印机名称 : %s\r\n打印机端口 : %s\r\n",
     "               .  \r\n\r\n\r\n\r\n\r\n        恭喜！      \r\n如果您可以读取这个 \r\n信息，说明打印机驱 \r\n动已经安装成功了！  \r\n感谢您的使用！  \r\n\r\n打印机名称：\r\n\r\n\r\n\r\n\r\n   ** 测试页结束 **\r\n",
+    "添加打印机过程发生错误！",
 };
 
 const MessageTexts kEnglishMessages = {
@@ -28,6 +29,7 @@ const MessageTexts kEnglishMessages = {
     "Install printer driver failed !",
     "The printer driver has been successfully installed on your computer!\r\nPrinter name : %s\r\nPrinter port : %s\r\n",
     "               .  \r\n\r\n\r\n\r\n\r\n  Congratulations !   \r\nIf you can read this\r\ninformation you have \r\nsucceed intall this\r\nprinter driver !  \r\n\r\nPrinter Name:\r\n\r\n\r\n\r\n\r\n ** Test page end **\r\n",
+    "Add printer failed !",
 };
 
 const PortListTexts kChinesePortTexts = {

@@ -18,6 +18,8 @@ struct MessageTexts {
   const char* DriverInstallFailedAntivirus;
   const char* InstallSucceeded;
   const char* TestPageText;
+  // The spooler refused the printer itself (after the driver was added).
+  const char* PrinterAddFailed;
 };
 const MessageTexts& MessageTextsFor(int32_t uiLanguage);
 

@@ -4,6 +4,10 @@
 #pragma once
 #include <cstdint>
 #include <string>
+#include <vector>
+
+#include "app/Texts.h"
+#include "platform/Types.h"
 
 namespace install {
 
@@ -31,12 +35,48 @@ class PrinterInstaller {
   // Points to a constant string.
   void DetectPlatform(const char** architectureName) const;
 
+  // Stage the driver files of the package folder (the current directory)
+  // in the spooler's driver directory, add the driver, add a printer on
+  // `portName` under a name no printer has, and remove the staged copies.
+  // True when driver and printer were added; false after a failure, whose
+  // message boxes have then been shown. InstallX86 is the "Windows NT x86"
+  // environment, InstallX64 "Windows x64".
+  bool InstallX86(int osLevel, const std::string& portName);
+  bool InstallX64(int osLevel, const std::string& portName);
+
+  // The Install button's installation: the variant for this machine, the
+  // default printer when `setDefault` is non-zero, and the success message.
+  // True when the printer was installed and the message shown.
+  bool Install(int32_t setDefault, const std::string& portName);
+
   std::string DriverDll[kModelRows];
   std::string GpdFile[kModelRows];
   std::string ModelName[kModelRows];
   std::string PrinterName;
   int32_t UiLanguage = 0;
   char InstalledPrinterName[256] = {};
+
+  // The owner of every message box: the dialog sets it once its window
+  // exists; until then boxes have no owner.
+  platform::WindowHandle Owner = nullptr;
+  // The package files this run unpacked, relative to the package folder
+  // ("Windows x64\UNIDRV.DLL"), set by the extraction. Only these are staged,
+  // so a file left over from an earlier run is never installed. Null: no
+  // restriction.
+  const std::vector<std::string>* UnpackedFiles = nullptr;
+
+ private:
+  struct DriverVariant;
+  bool InstallVariant(const DriverVariant& variant, int osLevel, const std::string& portName);
+  // The eight driver files in staging order: the model's DLL and GPD file,
+  // then the six Unidrv files.
+  std::vector<std::string> DriverFileNames() const;
+  bool StageDriverFiles(const DriverVariant& variant, const std::string& driverDirectory) const;
+  void RemoveStagedFiles(const std::string& driverDirectory) const;
+  bool IsUnpackedFile(const std::string& relativePath) const;
+  void ShowMessage(const std::string& text) const;
+  // The system's text for `errorCode`, then the text of `role`.
+  void ShowSystemErrorThen(uint32_t errorCode, const char* app::MessageTexts::*role) const;
 };
 
 }  // namespace install

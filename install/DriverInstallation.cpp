@@ -1,0 +1,195 @@
+// InstallX86 and InstallX64: one procedure over the constants of the
+// variant's driver environment.
+#include <cctype>
+#include <string>
+#include <vector>
+
+#include "app/Texts.h"
+#include "install/BoundedFormat.h"
+#include "install/PrinterInstaller.h"
+#include "install/UniquePrinterName.h"
+#include "platform/Errors.h"
+#include "platform/FileSystem.h"
+#include "platform/MessageBox.h"
+#include "platform/Pause.h"
+#include "platform/Spooler.h"
+
+namespace install {
+
+using TextRole = const char* app::MessageTexts::*;
+
+struct PrinterInstaller::DriverVariant {
+  const char* environment;  // driver-directory query, package subfolder, driver record
+  TextRole copyFailed;
+  TextRole copyFailedRunAsAdmin;
+  TextRole driverFailed;
+};
+
+namespace {
+
+constexpr uint32_t kSpoolerSettleMs = 111;
+constexpr uint32_t kDriverDirectorySize = 256;
+
+// The six Unidrv files staged after the model's own DLL and GPD file.
+constexpr const char* kUnidrvFiles[] = {"UNIDRV.DLL", "UNIDRVUI.DLL", "UNIRES.DLL",
+                                        "UNIDRV.HLP", "TTFSUB.GPD",   "STDNAMES.GPD"};
+
+// Package paths match as Windows paths do: either separator, any case.
+std::string PathKey(const std::string& path) {
+  std::string key = path;
+  for (char& c : key) {
+    if (c == '/') c = '\\';
+    if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
+  }
+  return key;
+}
+
+// The dependent files as DRIVER_INFO_3 wants them: NUL-separated and ended
+// by an empty entry. The newlines become NULs in place, so the text keeps
+// its length and the trailing NULs are slack after the end marker.
+std::string DependentFileList(const std::string& modelDll) {
+  std::string list;
+  FormatBounded(&list, modelDll.size() + 64, "TTFSUB.GPD\nSTDNAMES.GPD\nUNIRES.DLL\n%s\n\n\n\n",
+                modelDll.c_str());
+  for (char& c : list)
+    if (c == '\n') c = '\0';
+  return list;
+}
+
+}  // namespace
+
+bool PrinterInstaller::InstallX86(int osLevel, const std::string& portName) {
+  static constexpr DriverVariant kX86 = {"Windows NT x86", &app::MessageTexts::InstallError,
+                                         &app::MessageTexts::InstallErrorRunAsAdmin,
+                                         &app::MessageTexts::DriverInstallFailed};
+  return InstallVariant(kX86, osLevel, portName);
+}
+
+bool PrinterInstaller::InstallX64(int osLevel, const std::string& portName) {
+  static constexpr DriverVariant kX64 = {"Windows x64", &app::MessageTexts::InstallErrorAntivirus,
+                                         &app::MessageTexts::InstallErrorRunAsAdminAntivirus,
+                                         &app::MessageTexts::DriverInstallFailedAntivirus};
+  return InstallVariant(kX64, osLevel, portName);
+}
+
+void PrinterInstaller::ShowMessage(const std::string& text) const {
+  platform::ShowMessageBox(Owner, text, app::kWindowTitle,
+                           platform::kMbOk | platform::kMbIconExclamation);
+}
+
+void PrinterInstaller::ShowSystemErrorThen(uint32_t errorCode, TextRole role) const {
+  ShowMessage(platform::SystemErrorText(errorCode));
+  ShowMessage(app::MessageTextsFor(UiLanguage).*role);
+}
+
+bool PrinterInstaller::IsUnpackedFile(const std::string& relativePath) const {
+  if (!UnpackedFiles) return true;
+  const std::string key = PathKey(relativePath);
+  for (const std::string& file : *UnpackedFiles)
+    if (PathKey(file) == key) return true;
+  return false;
+}
+
+std::vector<std::string> PrinterInstaller::DriverFileNames() const {
+  std::vector<std::string> names = {DriverDll[kBuiltInModelRow], GpdFile[kBuiltInModelRow]};
+  names.insert(names.end(), std::begin(kUnidrvFiles), std::end(kUnidrvFiles));
+  return names;
+}
+
+bool PrinterInstaller::StageDriverFiles(const DriverVariant& variant,
+                                        const std::string& driverDirectory) const {
+  bool allCopied = true;
+  for (const std::string& name : DriverFileNames()) {
+    // Relative: the package folder is the current directory.
+    const std::string source = std::string(variant.environment) + "\\" + name;
+    // A file this run did not unpack may be a stale or planted one.
+    const bool copied = IsUnpackedFile(source) &&
+                        platform::CopyOneFile(source, driverDirectory + "\\" + name, false);
+    allCopied = allCopied && copied;
+  }
+  return allCopied;
+}
+
+void PrinterInstaller::RemoveStagedFiles(const std::string& driverDirectory) const {
+  for (const std::string& name : DriverFileNames())
+    static_cast<void>(platform::RemoveFile(driverDirectory + "\\" + name));
+}
+
+bool PrinterInstaller::InstallVariant(const DriverVariant& variant, int osLevel,
+                                      const std::string& portName) {
+  const TextRole copyFailed =
+      osLevel < kOsLevelVista ? variant.copyFailed : variant.copyFailedRunAsAdmin;
+
+  char directory[kDriverDirectorySize] = {};
+  const bool haveDirectory =
+      platform::GetDriverDirectory(variant.environment, directory, kDriverDirectorySize);
+  directory[kDriverDirectorySize - 1] = '\0';
+  // Without the directory every destination would be "\<file>", the root of
+  // the current drive: treat it as the copy failing.
+  if (!haveDirectory || directory[0] == '\0') {
+    ShowMessage(app::MessageTextsFor(UiLanguage).*copyFailed);
+    return false;
+  }
+  const std::string driverDirectory = directory;
+
+  // The model's own files may be left from an earlier installation; the
+  // Unidrv files are simply overwritten.
+  const std::string& modelDll = DriverDll[kBuiltInModelRow];
+  const std::string& modelGpd = GpdFile[kBuiltInModelRow];
+  static_cast<void>(platform::RemoveFile(driverDirectory + "\\" + modelDll));
+  static_cast<void>(platform::RemoveFile(driverDirectory + "\\" + modelGpd));
+
+  if (!StageDriverFiles(variant, driverDirectory)) {
+    ShowMessage(app::MessageTextsFor(UiLanguage).*copyFailed);
+    return false;
+  }
+
+  platform::DriverInfo3 driver;
+  driver.version = 3;
+  driver.name = ModelName[kBuiltInModelRow];
+  driver.environment = variant.environment;
+  driver.driverPath = "uniDRV.DLL";
+  driver.dataFile = modelGpd;
+  driver.configFile = "uniDRVUI.DLL";
+  driver.helpFile = "uniDRV.HLP";
+  driver.dependentFiles = DependentFileList(modelDll);
+  driver.defaultDataType = "RAW";
+  const bool driverAdded = platform::AddDriverLevel3(driver);
+  const uint32_t driverError = driverAdded ? 0 : platform::LastErrorCode();
+  // The spooler settles the new driver before printers may use it.
+  platform::PauseMilliseconds(kSpoolerSettleMs);
+  if (!driverAdded) {
+    // The staged files stay: a retry overwrites them.
+    ShowSystemErrorThen(driverError, variant.driverFailed);
+    return false;
+  }
+  platform::PauseMilliseconds(kSpoolerSettleMs);
+
+  const std::string printerName = UniquePrinterName(PrinterName, UiLanguage);
+  platform::PrinterInfo2 printerRecord;
+  printerRecord.printerName = printerName;
+  printerRecord.portName = portName;
+  printerRecord.driverName = ModelName[kBuiltInModelRow];
+  printerRecord.printProcessor = "WinPrint";
+  printerRecord.datatype = "RAW";
+  printerRecord.attributes = platform::kPrinterAttributeLocal;
+  const platform::Handle printer = platform::AddPrinterLevel2(printerRecord);
+  const uint32_t printerError = printer != platform::kNoHandle ? 0 : platform::LastErrorCode();
+  platform::PauseMilliseconds(kSpoolerSettleMs);
+  if (printer == platform::kNoHandle) {
+    // Without a printer nothing was installed: no success, no default
+    // printer, no test page. The driver stays registered and needs no files.
+    ShowSystemErrorThen(printerError, &app::MessageTexts::PrinterAddFailed);
+    RemoveStagedFiles(driverDirectory);
+    return false;
+  }
+
+  PrinterName = printerName;
+  // Windows printer names are shorter; a longer one is cut, never overrun.
+  FormatIntoBuffer(InstalledPrinterName, sizeof InstalledPrinterName, "%s", PrinterName.c_str());
+  static_cast<void>(platform::ClosePrinterHandle(printer));
+  RemoveStagedFiles(driverDirectory);
+  return true;
+}
+
+}  // namespace install

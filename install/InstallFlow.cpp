@@ -1,0 +1,45 @@
+// Install: the variant for this machine, then the default printer and the
+// success message.
+#include <cstring>
+#include <string>
+
+#include "app/Texts.h"
+#include "install/BoundedFormat.h"
+#include "install/PrinterInstaller.h"
+#include "platform/Spooler.h"
+#include "platform/SystemInfo.h"
+
+namespace install {
+namespace {
+
+// The success text with a printer name of up to 255 characters and a port
+// name of up to 259 fits whole; anything longer is cut.
+constexpr std::size_t kSuccessMessageSize = 1024;
+
+}  // namespace
+
+bool PrinterInstaller::Install(int32_t setDefault, const std::string& portName) {
+  platform::WindowsVersion version;
+  if (!platform::QueryWindowsVersion(&version)) return false;
+  const int osLevel = OsLevelForMajorVersion(version.major);
+
+  PrinterName = ModelName[kBuiltInModelRow];
+  const char* architecture = nullptr;
+  DetectPlatform(&architecture);
+  // A 32-bit program on 64-bit Windows still needs the x64 driver.
+  const bool installed = std::strcmp(architecture, "x64") == 0 ? InstallX64(osLevel, portName)
+                                                               : InstallX86(osLevel, portName);
+  if (!installed) return false;
+
+  // SetDefaultPrinterA by name; whether it took is not the user's concern
+  // here, the printer is installed either way.
+  if (setDefault != 0) static_cast<void>(platform::SetDefaultPrinterName(InstalledPrinterName));
+
+  std::string message;
+  FormatBounded(&message, kSuccessMessageSize, app::MessageTextsFor(UiLanguage).InstallSucceeded,
+                InstalledPrinterName, portName.c_str());
+  ShowMessage(message);
+  return true;
+}
+
+}  // namespace install
