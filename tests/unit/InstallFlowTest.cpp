@@ -1,4 +1,5 @@
 // Install: version, variant by architecture, default printer, success text.
+#include <algorithm>
 #include <cstring>
 #include <string>
 #include <vector>
@@ -133,6 +134,43 @@ TEST_F(InstallFlowTest, AnyPortNameLengthGivesABoundedMessage) {
       "The printer driver has been successfully installed on your computer!\r\n"
       "Printer name : KDR270\r\nPrinter port : CCC";
   EXPECT_EQ(text.compare(0, head.size(), head), 0);
+}
+
+// Every system call of an installation made to fail in turn: the result
+// never claims a printer that is not there, and nothing is left open.
+TEST_F(InstallFlowTest, AnySingleFailedCallLeavesAConsistentOutcome) {
+  UnpackPackage(kX64);
+  {
+    PrinterInstaller installer;
+    ASSERT_TRUE(installer.Install(1, "USB001"));
+  }
+  const std::size_t calls = sim::CallLog().size();
+  ASSERT_GT(calls, 30u);
+  const std::string success =
+      "The printer driver has been successfully installed on your computer!\r\n"
+      "Printer name : KDR270\r\nPrinter port : USB001\r\n";
+  for (std::size_t k = 0; k < calls; ++k) {
+    FreshMachine();
+    UnpackPackage(kX64);
+    sim::FailCallNumber(k);
+    PrinterInstaller installer;
+    const bool installed = installer.Install(1, "USB001");
+    const std::string failed = sim::CallLog()[k];
+    SCOPED_TRACE(std::to_string(k) + " " + failed);
+    // A close that itself fails is the one way a handle can stay open.
+    if (failed != "ClosePrinter") {
+      EXPECT_EQ(sim::Spooler().openPrinterHandles, 0);
+    }
+    const std::vector<std::string> boxes = BoxTexts();
+    const bool saidSuccess = std::find(boxes.begin(), boxes.end(), success) != boxes.end();
+    if (installed) {
+      EXPECT_NE(sim::Spooler().FindPrinter(installer.InstalledPrinterName), nullptr);
+      EXPECT_TRUE(saidSuccess || failed == "MessageBoxA");
+    } else {
+      EXPECT_FALSE(saidSuccess);
+      EXPECT_EQ(sim::Spooler().defaultPrinter, "");
+    }
+  }
 }
 
 }  // namespace

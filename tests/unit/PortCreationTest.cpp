@@ -214,6 +214,26 @@ TEST_F(PortCreationTest, SerialSettingsReportAKeyOrValueThatFails) {
   EXPECT_FALSE(ports::WriteSerialPortSettings("COM1:", "9600"));
 }
 
+// Every call of a port definition made to fail in turn: no key stays open
+// unless closing it was the call that failed.
+TEST_F(PortCreationTest, AnySingleFailedCallLeavesNoKeyOpen) {
+  ports::CreateTcpIpPort("192.168.1.100");
+  const std::size_t calls = sim::CallLog().size();
+  for (std::size_t k = 0; k < calls; ++k) {
+    sim::ResetMachine();
+    sim::Registry().Ensure(kHklm, kTcpIpKey);
+    sim::FailCallNumber(k);
+    ports::CreateTcpIpPort("192.168.1.100");
+    const std::string failed = sim::CallLog()[k];
+    SCOPED_TRACE(std::to_string(k) + " " + failed);
+    if (failed != "RegCloseKey") {
+      EXPECT_EQ(sim::Registry().OpenKeyCount(), 0);
+    }
+    // Both commands are launched whenever the version was known.
+    EXPECT_EQ(sim::CountCalls("ShellExecuteExA"), failed == "GetVersionExA" ? 0u : 2u);
+  }
+}
+
 TEST(InstallChoicesTest, BaudChoicesOutsideTheFourGive9600) {
   const std::pair<int, const char*> cases[] = {{0, "9600"},   {1, "19200"}, {2, "38400"},
                                                {3, "115200"}, {4, "9600"},  {-1, "9600"},
