@@ -36,8 +36,8 @@ std::vector<std::string> ExpectedEntries() {
                             {"Windows NT x86", "NLDRV.INF", "NLDRV.cat"}};
   std::vector<std::string> entries;
   for (const Folder& folder : folders) {
-    std::vector<std::string> files = {"STDNAMES.GPD", "TTFSUB.GPD",   "UNIDRV.DLL", "UNIDRVUI.DLL",
-                                      "UNIRES.DLL",   "UNIDRV.HLP",   folder.inf,   folder.catalog,
+    std::vector<std::string> files = {"STDNAMES.GPD", "TTFSUB.GPD", "UNIDRV.DLL", "UNIDRVUI.DLL",
+                                      "UNIRES.DLL",   "UNIDRV.HLP", folder.inf,   folder.catalog,
                                       "NL63.DLL",     "NL63C.GPD"};
     std::sort(files.begin(), files.end());
     entries.push_back(std::string(folder.name) + "/");
@@ -143,7 +143,8 @@ int main(int argc, char** argv) {
     status = unzGoToNextFile(zip);
   }
   if (index < expected.size()) Fault(expected[index], "missing");
-  if (status != UNZ_END_OF_LIST_OF_FILE) Fault(argv[1], "central directory does not end after 26 entries");
+  if (status != UNZ_END_OF_LIST_OF_FILE)
+    Fault(argv[1], "central directory does not end after 26 entries");
   unzClose(zip);
   if (g_faults == 0) std::printf("%s: %zu entries as expected\n", argv[1], expected.size());
   return g_faults == 0 ? 0 : 1;
