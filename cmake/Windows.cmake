@@ -25,6 +25,9 @@ target_link_options(KDR270Setup PRIVATE ${KDR_WINDOWS_LINK_OPTIONS})
 # Compile with no build paths in the output.
 target_compile_options(kdr_system PRIVATE -ffile-prefix-map=${CMAKE_SOURCE_DIR}=.)
 target_compile_definitions(kdr_system PUBLIC WINVER=0x0502 _WIN32_WINNT=0x0502 _WIN32_IE=0x0600)
+# Dialog template, icon and version numbers.
+include(${CMAKE_SOURCE_DIR}/resources/Resources.cmake)
+
 if(EXISTS ${CMAKE_SOURCE_DIR}/resources/driver/CMakeLists.txt)
   add_subdirectory(${CMAKE_SOURCE_DIR}/resources/driver ${CMAKE_BINARY_DIR}/driver)
 endif()
