@@ -1,7 +1,8 @@
 // Hosts a Dialog in a real dialog window: DialogBoxParamA with one static
 // dialog procedure that moves messages in and results out.
-#include <commctrl.h>
 #include <windows.h>
+// After <windows.h>, which it needs.
+#include <commctrl.h>
 
 #include <cstddef>
 

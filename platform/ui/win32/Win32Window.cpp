@@ -1,6 +1,7 @@
 // The window calls of the dialog framework: one Windows call, or a few, each.
-#include <commctrl.h>
 #include <windows.h>
+// After <windows.h>, which it needs.
+#include <commctrl.h>
 
 #include <cstring>
 #include <vector>
