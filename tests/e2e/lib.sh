@@ -72,3 +72,23 @@ kdr_fail() {
   echo "FAIL: $*" >&2
   exit 1
 }
+
+# Runs the robot (tests/e2e/programs/robot.cpp) with its commands; its
+# lines go to stdout.
+kdr_robot() {
+  kdr_wine "$KDR_BIN/robot.exe" "$@"
+}
+
+# Fails the case unless every non-empty line on stdin appears, whole, as a
+# line of file $1. Reports every line that is missing.
+kdr_expect_lines() {
+  local file=$1 line missing=0
+  while IFS= read -r line; do
+    [ -n "$line" ] || continue
+    if ! grep -Fxq -- "$line" "$file"; then
+      echo "missing in $file: $line" >&2
+      missing=1
+    fi
+  done
+  [ "$missing" -eq 0 ] || kdr_fail "$file lacks the lines above"
+}
