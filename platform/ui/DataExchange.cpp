@@ -36,7 +36,7 @@ void ExchangeRadioGroup(DataExchange& dx, int firstId, int32_t& value) {
 }
 
 void ExchangeControl(DataExchange& dx, int id, Control& control) {
-  control.Attach(DialogItem(dx.TheDialog().Handle(), id));
+  dx.TheDialog().BindControl(id, control);
 }
 
 }  // namespace ui

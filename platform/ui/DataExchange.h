@@ -28,7 +28,7 @@ class DataExchange {
 // checked button, or -1 when none is.
 void ExchangeRadioGroup(DataExchange& dx, int firstId, int32_t& value);
 
-// Binds `control` to the dialog's control `id`.
+// Binds `control` to the dialog's control `id` while the window exists.
 void ExchangeControl(DataExchange& dx, int id, Control& control);
 
 }  // namespace ui

@@ -1,5 +1,8 @@
 #include "platform/ui/Dialog.h"
 
+#include <algorithm>
+
+#include "platform/ui/Controls.h"
 #include "platform/ui/DataExchange.h"
 
 namespace ui {
@@ -37,6 +40,18 @@ bool Dialog::UpdateData(bool saveAndValidate) {
   DataExchange dx(*this, saveAndValidate);
   DoDataExchange(dx);
   return true;
+}
+
+void Dialog::Detach() {
+  for (Control* control : m_boundControls) control->Attach(nullptr);
+  m_boundControls.clear();
+  m_hWnd = nullptr;
+}
+
+void Dialog::BindControl(int id, Control& control) {
+  control.Attach(DialogItem(m_hWnd, id));
+  if (std::find(m_boundControls.begin(), m_boundControls.end(), &control) == m_boundControls.end())
+    m_boundControls.push_back(&control);
 }
 
 void Dialog::DoDataExchange(DataExchange&) {}

@@ -4,12 +4,14 @@
 #pragma once
 #include <cstdint>
 #include <string>
+#include <vector>
 
 #include "platform/ui/MessageMap.h"
 #include "platform/ui/Window.h"
 
 namespace ui {
 
+class Control;
 class DataExchange;
 
 class Dialog {
@@ -33,12 +35,16 @@ class Dialog {
   // Runs the data exchange: controls to members when `saveAndValidate`,
   // else members to controls. False when the dialog has no window.
   bool UpdateData(bool saveAndValidate);
+  // Binds `control` to the dialog's control `id` until the window goes.
+  void BindControl(int id, Control& control);
 
   // ---- for the hosts -------------------------------------------------------
   // The host's dialog procedure: Attach at WM_INITDIALOG, ProcessMessage for
   // it and every later message, Detach at WM_NCDESTROY.
   void Attach(WindowHandle window) { m_hWnd = window; }
-  void Detach() { m_hWnd = nullptr; }
+  // Also lets go of every control wrapper bound by the data exchange, so no
+  // wrapper keeps the handle of a destroyed control.
+  void Detach();
   // Dispatches one message through the message map. True when a handler
   // took it (`result` is then its result); false when the window system's
   // default handling is to run.
@@ -72,6 +78,7 @@ class Dialog {
   int m_templateId;
   WindowHandle m_hWnd = nullptr;
   bool m_defaultRequested = false;
+  std::vector<Control*> m_boundControls;
 };
 
 }  // namespace ui

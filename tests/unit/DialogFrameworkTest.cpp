@@ -106,6 +106,7 @@ TEST_F(DialogFrameworkTest, TheHostHandsTheDialogOverFromInitDialogToNcDestroy) 
   const intptr_t result = RunModal(dlg, [&](platform::WindowHandle d) {
     seen = d;
     EXPECT_EQ(dlg.Handle(), d);
+    EXPECT_EQ(dlg.m_list.Handle(), sim::Control(d, kList));
     EXPECT_TRUE(sim::Window(d)->Visible()) << "shown once WM_INITDIALOG is handled";
     sim::PressEscape(d);
   });
@@ -114,6 +115,7 @@ TEST_F(DialogFrameworkTest, TheHostHandsTheDialogOverFromInitDialogToNcDestroy) 
   // WM_SETFONT comes before WM_INITDIALOG: the procedure has no dialog yet.
   EXPECT_EQ(dlg.events, (std::vector<std::string>{"destroy"}));
   EXPECT_EQ(dlg.Handle(), nullptr) << "let go at WM_NCDESTROY";
+  EXPECT_EQ(dlg.m_list.Handle(), nullptr) << "and so did the bound wrappers";
   EXPECT_EQ(sim::Ui().dialogs.size(), 0u);
 }
 
