@@ -5,6 +5,7 @@
 #include <cstdint>
 
 #include "install/PrinterInstaller.h"
+#include "package/PackageExtraction.h"
 #include "platform/ui/Controls.h"
 #include "platform/ui/Dialog.h"
 
@@ -76,6 +77,9 @@ class CTarnwickDlg : public ui::Dialog {
   ui::Edit m_editHint;            // 1015
   int32_t m_nBaudRate = 0;        // 0 9600, 1 19200, 2 38400, 3 115200 (1024-1027)
   bool m_bBusy = false;
+  // The package folder made at start. The installation, the wizard and the
+  // clean-up act on it only when it was entered.
+  package::PackageFolder m_package;
 
  protected:
   void DoDataExchange(ui::DataExchange& dx) override;

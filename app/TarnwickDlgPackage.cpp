@@ -2,6 +2,8 @@
 #include "app/TarnwickDlg.h"
 
 void CTarnwickDlg::ExtractDriverPackage() {
-  // Not built yet: unpack the package of m_installer.UiLanguage into the
-  // package folder and make it the current directory.
+  m_package = package::ExtractDriverPackage(m_installer.UiLanguage);
+  // Only what this run wrote may be staged into the spooler; when the folder
+  // could not be entered the set is empty and every copy fails with its text.
+  m_installer.UnpackedFiles = &m_package.unpackedFiles;
 }
