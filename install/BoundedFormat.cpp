@@ -22,6 +22,9 @@ bool FormatInto(char* buffer, std::size_t size, const char* format, va_list args
 
 }  // namespace
 
+// C variadics on purpose: the compiler checks every call's arguments against
+// its printf format, which a parameter pack would lose.
+// NOLINTNEXTLINE(cert-dcl50-cpp)
 bool FormatBounded(std::string* out, std::size_t capacity, const char* format, ...) {
   std::vector<char> buffer(capacity == 0 ? 1 : capacity, '\0');
   va_list args;
@@ -32,6 +35,7 @@ bool FormatBounded(std::string* out, std::size_t capacity, const char* format, .
   return whole;
 }
 
+// NOLINTNEXTLINE(cert-dcl50-cpp): as above.
 bool FormatIntoBuffer(char* buffer, std::size_t size, const char* format, ...) {
   va_list args;
   va_start(args, format);

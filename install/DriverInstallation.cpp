@@ -27,6 +27,14 @@ struct PrinterInstaller::DriverVariant {
 
 namespace {
 
+// "<folder>\<name>".
+std::string JoinPath(const std::string& folder, const std::string& name) {
+  std::string path;
+  path.reserve(folder.size() + 1 + name.size());
+  path.append(folder).append(1, '\\').append(name);
+  return path;
+}
+
 constexpr uint32_t kSpoolerSettleMs = 111;
 constexpr uint32_t kDriverDirectorySize = 256;
 
@@ -104,7 +112,7 @@ bool PrinterInstaller::StageDriverFiles(const DriverVariant& variant,
     const std::string source = std::string(variant.environment) + "\\" + name;
     // A file this run did not unpack may be a stale or planted one.
     const bool copied = IsUnpackedFile(source) &&
-                        platform::CopyOneFile(source, driverDirectory + "\\" + name, false);
+                        platform::CopyOneFile(source, JoinPath(driverDirectory, name), false);
     allCopied = allCopied && copied;
   }
   return allCopied;
@@ -112,7 +120,7 @@ bool PrinterInstaller::StageDriverFiles(const DriverVariant& variant,
 
 void PrinterInstaller::RemoveStagedFiles(const std::string& driverDirectory) const {
   for (const std::string& name : DriverFileNames())
-    static_cast<void>(platform::RemoveFile(driverDirectory + "\\" + name));
+    static_cast<void>(platform::RemoveFile(JoinPath(driverDirectory, name)));
 }
 
 bool PrinterInstaller::InstallVariant(const DriverVariant& variant, int osLevel,

@@ -62,7 +62,7 @@ void UnpackArchive(const uint8_t* data, uint32_t size, PackageFolder* package) {
   ZipEntryInfo info;
   static_cast<void>(reader->GetEntryInfo(-1, &info));
   const int32_t count = info.index;
-  static_cast<void>(reader->SetBaseFolder(package->path.c_str()));
+  static_cast<void>(reader->SetBaseFolder(package->path));
   for (int32_t i = 0; i < count; ++i) {
     // Every index is attempted, whatever became of the one before.
     info.name[0] = '\0';

@@ -65,9 +65,8 @@ std::string ApplyNameRules(std::string name) {
   for (;;) {
     if (name.size() >= 2 && name[1] == ':') {
       name.erase(0, 2);
-    } else if (!name.empty() && name[0] == '\\') {
-      name.erase(0, 1);
-    } else if (!name.empty() && name[0] == '/') {
+    } else if (!name.empty() && (name[0] == '\\' || name[0] == '/')) {
+      // A leading separator of either kind goes, one at a time.
       name.erase(0, 1);
     } else if (!DropThrough(&name, "\\..\\") && !DropThrough(&name, "\\../") &&
                !DropThrough(&name, "/../") && !DropThrough(&name, "/..\\")) {
