@@ -47,6 +47,9 @@ class CTarnwickDlg : public ui::Dialog {
   // Rebuilds the port list, notice, IP address and baud-rate controls for
   // the chosen connection type.
   void RefreshConnectionControls();
+  // ShowWindow with `showCommand` (SW_HIDE, SW_SHOWNORMAL) on the baud-rate
+  // group box 1028 and its radios 1024-1027.
+  void ShowBaudRateControls(int showCommand);
   // Unpacks the driver package of the language into the package folder,
   // which becomes the current directory.
   void ExtractDriverPackage();

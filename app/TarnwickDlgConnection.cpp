@@ -1,33 +1,148 @@
 // The connection choice and the port list: the handlers of the radios
-// 1006-1009, the list 1010, the IP address control 1011 and the device
-// notices. Their behaviour is the connection-choice work's; until it lands
-// they leave every control as the template and the data exchange set it.
+// 1006-1009, the list 1010, the IP address control 1011 and the USB printer
+// notices, and the refresh that rebuilds those controls for the chosen type.
+#include <cstdint>
+#include <cstring>
+#include <string>
+#include <vector>
+
 #include "app/TarnwickDlg.h"
+#include "app/Texts.h"
+#include "platform/Spooler.h"
+#include "platform/Types.h"
+#include "platform/ui/Messages.h"
+#include "platform/ui/Window.h"
+#include "ports/PortDiscovery.h"
+
+namespace {
+
+// USB, serial and parallel: where their ports come from and what the list
+// says about them. Ethernet has no list.
+struct PortKind {
+  bool (*discover)(std::vector<std::string>& ports);
+  const char* app::PortListTexts::*prompt;
+  const char* app::PortListTexts::*notice;
+};
+
+const PortKind kPortKinds[] = {
+    {&ports::EnumUsbPrinterPorts, &app::PortListTexts::SelectUsbPortPrompt,
+     &app::PortListTexts::NoUsbPrinterNotice},
+    {&ports::EnumSerialPorts, &app::PortListTexts::SelectSerialPortPrompt,
+     &app::PortListTexts::NoSerialPortNotice},
+    {&ports::EnumParallelPorts, &app::PortListTexts::SelectParallelPortPrompt,
+     &app::PortListTexts::NoParallelPortNotice},
+};
+
+constexpr int32_t kConnectionUsb = 0;
+constexpr int32_t kConnectionSerial = 1;
+constexpr int32_t kConnectionEthernet = 3;
+
+// The list's first item is the prompt; the ports follow it.
+constexpr int kFirstPortItem = 1;
+
+// DEV_BROADCAST_HDR: size, device type, reserved, 32 bits each.
+constexpr std::size_t kBroadcastHeaderSize = 3 * sizeof(uint32_t);
+
+}  // namespace
 
 void CTarnwickDlg::RefreshConnectionControls() {
-  // Not built yet: the port list, notice, IP address and baud-rate controls
-  // for m_nConnectionType.
+  std::vector<std::string> portNames;
+  // m_nConnectionType becomes the radio selected now.
+  UpdateData(true);
+  m_listPorts.ResetContent();
+  m_editHint.Show(platform::kSwHide);
+  ShowBaudRateControls(platform::kSwHide);
+  ui::Enable(Item(kIdInstall), true);
+
+  if (m_nConnectionType >= kConnectionUsb && m_nConnectionType < kConnectionEthernet) {
+    const PortKind& kind = kPortKinds[m_nConnectionType];
+    // Read at the time of the refresh: a language switch since the last one
+    // shows here, not before.
+    const app::PortListTexts& texts = app::PortListTextsFor(m_installer.UiLanguage);
+    m_ipAddress.SetAddress(0);
+    m_listPorts.Show(platform::kSwShowNormal);
+    m_ipAddress.Enable(false);
+    m_staticIpLabel.Show(platform::kSwHide);
+    m_editNotice.Show(platform::kSwHide);
+    // Only the names count: whatever was appended before a failure is listed.
+    static_cast<void>(kind.discover(portNames));
+    if (portNames.empty()) {
+      m_editNotice.SetText(texts.*kind.notice);
+      m_listPorts.Show(platform::kSwHide);
+      m_editNotice.Show(platform::kSwShowNormal);
+      ui::Enable(Item(kIdInstall), false);
+    } else {
+      if (m_nConnectionType == kConnectionSerial) ShowBaudRateControls(platform::kSwShowNormal);
+      // The list has LBS_SORT: LB_ADDSTRING into the empty list puts the
+      // prompt at 0, and LB_INSERTSTRING, which never sorts, keeps the
+      // ports in the order they were found.
+      m_listPorts.AddString(texts.*kind.prompt);
+      for (const std::string& name : portNames) m_listPorts.InsertString(-1, name);
+      m_listPorts.SetCurSel(kFirstPortItem);
+    }
+  } else if (m_nConnectionType == kConnectionEthernet) {
+    // The address typed before stays, and so does the enabled Install.
+    m_listPorts.Show(platform::kSwHide);
+    m_ipAddress.Enable(true);
+    m_staticIpLabel.Show(platform::kSwShowNormal);
+    m_editNotice.Show(platform::kSwHide);
+  }
+  // No connection radio selected: nothing more.
+
+  UpdateData(false);
+}
+
+void CTarnwickDlg::ShowBaudRateControls(int showCommand) {
+  for (int id : {kIdBaudRateGroup, kIdBaud9600, kIdBaud19200, kIdBaud38400, kIdBaud115200})
+    ui::Show(Item(id), showCommand);
 }
 
 void CTarnwickDlg::OnConnectionTypeClicked() {
-  // Not built yet: RefreshConnectionControls for the radio now selected.
+  // Also when the radio already selected is clicked again.
+  RefreshConnectionControls();
 }
 
-ui::LResult CTarnwickDlg::OnDeviceChange(ui::WParam, ui::LParam) {
-  // Not built yet: refresh the USB port list on arrival and removal. The
-  // result is 0 in every case.
+ui::LResult CTarnwickDlg::OnDeviceChange(ui::WParam eventCode, ui::LParam eventRecord) {
+  if (eventCode != ui::kDbtDeviceArrival && eventCode != ui::kDbtDeviceRemoveComplete) return 0;
+  // Other events (DBT_DEVNODES_CHANGED) carry no record; these must, but a
+  // sender may still pass none or a short one.
+  if (eventRecord == 0) return 0;
+  // DEV_BROADCAST_HDR: the size, then the device type. The type is read only
+  // from a record that says it holds a whole header.
+  const auto* record = reinterpret_cast<const unsigned char*>(eventRecord);
+  uint32_t size = 0;
+  std::memcpy(&size, record, sizeof size);
+  if (size < kBroadcastHeaderSize) return 0;
+  uint32_t deviceType = 0;
+  std::memcpy(&deviceType, record + sizeof size, sizeof deviceType);
+  if (deviceType != ui::kDbtDevTypDeviceInterface) return 0;
+  // Registered for the USB printer interface class only: a printer came or
+  // went.
+  UpdateData(true);
+  if (m_nConnectionType == kConnectionUsb) RefreshConnectionControls();
   return 0;
 }
 
 void CTarnwickDlg::OnSelchangePortList() {
-  // Not built yet: keep the selection off the prompt line.
+  // The prompt is not a port.
+  if (m_listPorts.GetCurSel() == 0) m_listPorts.SetCurSel(kFirstPortItem);
 }
 
 void CTarnwickDlg::OnDblclkPortList() {
-  // Not built yet: the spooler's configuration dialog of the selected port.
+  const int selected = m_listPorts.GetCurSel();
+  if (selected < 0) return;
+  std::string portName;
+  if (!m_listPorts.GetText(selected, &portName)) return;
+  // The port monitor shows its own dialog; nothing of ours depends on it.
+  static_cast<void>(platform::ConfigurePortDialog(Handle(), portName));
 }
 
-void CTarnwickDlg::OnFieldchangedIpAddress(ui::NotifyHeader*, ui::LResult*) {
-  // Not built yet: a field left blank becomes 0. The framework has set the
-  // result to 0.
+void CTarnwickDlg::OnFieldchangedIpAddress(ui::NotifyHeader* header, ui::LResult* result) {
+  // The control takes the field's value back from the record: a field left
+  // blank becomes 0.
+  if (header != nullptr) {
+    auto* notice = reinterpret_cast<ui::IpAddressNotice*>(header);
+    if (notice->value == -1) notice->value = 0;
+  }
+  if (result != nullptr) *result = 0;
 }

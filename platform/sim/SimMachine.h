@@ -80,7 +80,8 @@ class SimSpooler {
   // Compare printer names without regard to case, as the spooler does.
   const SimPrinter* FindPrinter(const std::string& name) const;
   const SimDriver* FindDriver(const std::string& name, const std::string& environment) const;
-  std::vector<std::pair<std::string, std::string>> configuredPorts;  // (parent?, port)
+  // ConfigurePortA: the parent window and the port name of each call.
+  std::vector<std::pair<platform::WindowHandle, std::string>> configuredPorts;
   int openPrinterHandles = 0;
   uintptr_t nextHandle = 0x2000;
 };

@@ -158,9 +158,9 @@ bool SetDefaultPrinterName(const std::string& printerName) {
   return true;
 }
 
-bool ConfigurePortDialog(WindowHandle, const std::string& portName) {
+bool ConfigurePortDialog(WindowHandle parent, const std::string& portName) {
   if (!sim::Enter("ConfigurePortA")) return false;
-  Spooler().configuredPorts.emplace_back("", portName);
+  Spooler().configuredPorts.emplace_back(parent, portName);
   return true;
 }
 

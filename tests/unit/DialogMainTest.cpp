@@ -88,14 +88,19 @@ TEST_F(DialogMainTest, InitialisationAppliesTextsThenAddressThenRegistersForUsbP
   });
   EXPECT_EQ(sim::Devices().noticeWindows, (std::vector<void*>{window}));
 
-  // The exchange's BM_SETCHECKs, then the address, by the order they were sent.
+  // The base initialisation's exchange (a BM_SETCHECK for each of the ten
+  // radios) goes before the address, by the order they were sent. The
+  // connection refresh that follows exchanges again.
   const auto& sent = sim::Ui().sent;
-  size_t lastCheck = 0, address = 0;
+  size_t checksBefore = 0, address = 0;
   for (size_t i = 0; i < sent.size(); ++i) {
-    if (sent[i].message == ui::kBmSetCheck) lastCheck = i;
-    if (sent[i].message == ui::kIpmSetAddress && address == 0) address = i;
+    if (sent[i].message == ui::kIpmSetAddress) {
+      address = i;
+      break;
+    }
+    if (sent[i].message == ui::kBmSetCheck) ++checksBefore;
   }
-  EXPECT_LT(lastCheck, address);
+  EXPECT_EQ(checksBefore, 10u);
   EXPECT_EQ(sent[address].wParam, 0u);
   EXPECT_EQ(sent[address].lParam, 0);
   EXPECT_TRUE(sim::CalledBefore("SetWindowTextA", "RegisterDeviceNotificationA"));
