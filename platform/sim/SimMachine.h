@@ -3,6 +3,7 @@
 // registers its service's reset with the core on first use.
 #pragma once
 #include <cstdint>
+#include <functional>
 #include <map>
 #include <string>
 #include <vector>
@@ -148,6 +149,9 @@ class SimLogs {
  public:
   std::vector<std::string> debug;
   std::vector<SimMessageBox> messageBoxes;
+  // Runs while each message box is open, after it was logged: what the user
+  // can do then (the box pumps the owner's messages, as MessageBoxA does).
+  std::function<void(const SimMessageBox&)> whileMessageBoxOpen;
   std::vector<PrintOp> print;
   // Printers for which CreateDC succeeds: those in the spooler.
   int openDeviceContexts = 0;

@@ -82,6 +82,10 @@ int ShowMessageBox(WindowHandle owner, const std::string& text, const std::strin
                    uint32_t flags) {
   if (!sim::Enter("MessageBoxA")) return 0;
   sim::Logs().messageBoxes.push_back({owner, text, caption, flags});
+  // Copies: the hook may show a box of its own.
+  const auto whileOpen = sim::Logs().whileMessageBoxOpen;
+  const sim::SimMessageBox box = sim::Logs().messageBoxes.back();
+  if (whileOpen) whileOpen(box);
   return 1;  // IDOK
 }
 
