@@ -22,8 +22,20 @@ target_compile_options(KDR270Setup PRIVATE ${KDR_WARNINGS})
 target_link_libraries(KDR270Setup PRIVATE kdr_system ${KDR_WINDOWS_SYSTEM_LIBS})
 target_link_options(KDR270Setup PRIVATE ${KDR_WINDOWS_LINK_OPTIONS})
 
-# Compile with no build paths in the output.
-target_compile_options(kdr_system PRIVATE -ffile-prefix-map=${CMAKE_SOURCE_DIR}=.)
+# Nothing of the folders a build ran in reaches the objects: the source,
+# build and minizip folders map to fixed names (the last matching map wins,
+# so the folders inside the source tree come after it), and __DATE__ and
+# __TIME__ are errors in our code. The release test checks the result
+# (cmake/Release.cmake).
+set(KDR_PATH_MAPS
+    -ffile-prefix-map=${CMAKE_SOURCE_DIR}=.
+    -ffile-prefix-map=${CMAKE_BINARY_DIR}=build
+    -ffile-prefix-map=${KDR_MINIZIP_SOURCE_DIR}=minizip)
+foreach(target kdr_system KDR270Setup kdr_minizip)
+  target_compile_options(${target} PRIVATE "$<$<COMPILE_LANGUAGE:C,CXX>:${KDR_PATH_MAPS}>")
+endforeach()
+target_compile_options(kdr_system PRIVATE -Wdate-time)
+target_compile_options(KDR270Setup PRIVATE $<$<COMPILE_LANGUAGE:CXX>:-Wdate-time>)
 target_compile_definitions(kdr_system PUBLIC WINVER=0x0502 _WIN32_WINNT=0x0502 _WIN32_IE=0x0600)
 # Dialog template, icon and version numbers.
 include(${CMAKE_SOURCE_DIR}/resources/Resources.cmake)
@@ -31,3 +43,6 @@ include(${CMAKE_SOURCE_DIR}/resources/Resources.cmake)
 if(EXISTS ${CMAKE_SOURCE_DIR}/resources/driver/CMakeLists.txt)
   add_subdirectory(${CMAKE_SOURCE_DIR}/resources/driver ${CMAKE_BINARY_DIR}/driver)
 endif()
+
+# Release checks: the imports, and two clean builds giving the same bytes.
+include(${CMAKE_SOURCE_DIR}/cmake/Release.cmake)

@@ -5,7 +5,9 @@ set(KDR_RC_GENERATED ${CMAKE_BINARY_DIR}/generated/resources)
 file(MAKE_DIRECTORY ${KDR_RC_GENERATED})
 
 find_program(KDR_ICONV iconv REQUIRED)
-find_program(KDR_IMAGEMAGICK_CONVERT NAMES convert REQUIRED)
+# ImageMagick's own binary first: a "convert" earlier in PATH may be a
+# wrapper that is not ImageMagick, and the icon's bytes are its output.
+find_program(KDR_IMAGEMAGICK_CONVERT NAMES convert-im6.q16 convert REQUIRED)
 
 set(KDR_RC_SOURCE ${CMAKE_SOURCE_DIR}/resources)
 add_custom_command(
