@@ -92,3 +92,50 @@ kdr_expect_lines() {
   done
   [ "$missing" -eq 0 ] || kdr_fail "$file lacks the lines above"
 }
+
+# Fails the case unless dump file $1 shows the connection controls as a
+# refresh leaves them for connection type $2 (usb, serial, parallel or
+# ethernet) when ports were found ($3 = 1) or none were ($3 = 0): the radio,
+# Install (1), the list (1010, item 1 selected or empty), the IP address
+# control (1011) and its label (1012), the notice (1014), the hint (1015)
+# and the baud-rate group (1028, 1024-1027).
+kdr_expect_connection() {
+  local file=$1 type=$2 found=$3 radio id
+  local list=0 notice=0 ip=0 baud=0 install=1
+  case $type in
+    usb) radio=1006 ;;
+    serial) radio=1007 ;;
+    parallel) radio=1008 ;;
+    ethernet) radio=1009 ;;
+    *) kdr_fail "unknown connection type $type" ;;
+  esac
+  if [ "$type" = ethernet ]; then
+    ip=1
+  elif [ "$found" = 1 ]; then
+    list=1
+    if [ "$type" = serial ]; then baud=1; fi
+  else
+    notice=1
+    install=0
+  fi
+  {
+    for id in 1006 1007 1008 1009; do
+      if [ "$id" = "$radio" ]; then echo "checked $id 1"; else echo "checked $id 0"; fi
+    done
+    echo "enabled 1 $install"
+    echo "visible 1010 $list"
+    if [ "$list" = 1 ]; then echo "selected 1010 1"; else echo "items 1010 0"; fi
+    echo "visible 1011 1"
+    echo "enabled 1011 $ip"
+    echo "visible 1012 $ip"
+    echo "visible 1014 $notice"
+    echo "visible 1015 0"
+    for id in 1028 1024 1025 1026 1027; do echo "visible $id $baud"; done
+  } | kdr_expect_lines "$file"
+}
+
+# The items of list $2 in dump file $1, one a line, without the prompt
+# (item 0).
+kdr_list_ports() {
+  sed -n "s/^item $2 \([1-9][0-9]*\) \[\(.*\)\]\$/\2/p" "$1"
+}

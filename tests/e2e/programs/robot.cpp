@@ -6,6 +6,8 @@
 //   wait-dialog [s]      wait until the dialog exists and is visible
 //   dump                 title, then per control in z-order: class, text,
 //                        visible, enabled, checked (buttons), list items
+//   handle               "handle" and the dialog's window handle in eight
+//                        hex digits, as Wine's traces print it
 //   click <id>           BM_CLICK, sent (returns when handled)
 //   post-click <id>      BM_CLICK, posted: for buttons that open a message box
 //   post-command <id>    WM_COMMAND BN_CLICKED to the dialog, posted, as the
@@ -13,6 +15,8 @@
 //   mouse-click <id>     left button down and up on the control
 //   dblclk <id>          a double-click on the control: down, up, dblclk, up
 //   select <id> <index>  LB_SETCURSEL, then the LBN_SELCHANGE a click sends
+//   post-dblclk-item <id> <index>   as select, then LBN_DBLCLK posted: for
+//                        a double-click that opens a window of its own
 //   set-ip <a.b.c.d>     IPM_SETADDRESS (no pointer crosses the processes)
 //   devchange arrival|removal   WM_DEVICECHANGE with a USB printer interface
 //   msgbox [s]           wait for a message box of the dialog's process,
@@ -237,6 +241,14 @@ void MessageBoxOk(int seconds) {
   if (IsWindow(search.box)) Fail("the message box stayed open");
 }
 
+void PostDoubleClickItem(const char* id, const char* index) {
+  Select(id, index);
+  // Posted: the handler may run a modal window, and a sent message would
+  // wait for it.
+  PostMessageW(Dialog(), WM_COMMAND, MAKEWPARAM(std::atoi(id), LBN_DBLCLK),
+               reinterpret_cast<LPARAM>(Item(id)));
+}
+
 int TemplateCheck(const char* exe);
 
 }  // namespace
@@ -257,6 +269,11 @@ int main(int argc, char** argv) {
       WaitDialog(optionalSeconds(30));
     } else if (cmd == "dump") {
       Dump();
+    } else if (cmd == "handle") {
+      char text[32] = {};
+      std::snprintf(text, sizeof text, "handle %08lx",
+                    static_cast<unsigned long>(reinterpret_cast<uintptr_t>(Dialog())));
+      Line(text);
     } else if (cmd == "click") {
       SendMessageW(Item(arg("an id")), BM_CLICK, 0, 0);
     } else if (cmd == "post-click") {
@@ -278,6 +295,9 @@ int main(int argc, char** argv) {
       DeviceChange(arg("arrival or removal"));
     } else if (cmd == "msgbox") {
       MessageBoxOk(optionalSeconds(30));
+    } else if (cmd == "post-dblclk-item") {
+      const char* id = arg("an id");
+      PostDoubleClickItem(id, arg("an index"));
     } else if (cmd == "close") {
       PostMessageW(Dialog(), WM_SYSCOMMAND, SC_CLOSE, 0);
     } else if (cmd == "wait-gone") {
