@@ -19,6 +19,7 @@ minizip=$(cd "$3" && pwd -P)
 work=$(mktemp -d "${TMPDIR:-/tmp}/kdr-reproducible.XXXXXX")
 trap 'rm -rf "$work"' EXIT
 marker=$(basename "$work")
+rm -f "$main/reproducible-build.txt"
 
 fail() {
   echo "FAIL: $*" >&2
