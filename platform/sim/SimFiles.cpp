@@ -146,14 +146,20 @@ std::string SimFiles::HostPath(const std::string& windowsPath) const {
   for (const auto& part : Split(abs.substr(3))) {
     if (!ValidName(part)) return std::string();
     std::string chosen = part;
-    if (DIR* d = opendir(host.c_str())) {
-      while (dirent* e = readdir(d)) {
-        if (Lower(e->d_name) == Lower(part)) {
-          chosen = e->d_name;
-          break;
+    // The name as written is the usual case: one lookup, not a scan of the
+    // whole folder, as NTFS finds a name without reading every entry.
+    struct stat st;
+    if (lstat((host + "/" + part).c_str(), &st) != 0) {
+      if (DIR* d = opendir(host.c_str())) {
+        const std::string lowered = Lower(part);
+        while (dirent* e = readdir(d)) {
+          if (Lower(e->d_name) == lowered) {
+            chosen = e->d_name;
+            break;
+          }
         }
+        closedir(d);
       }
-      closedir(d);
     }
     host += "/" + chosen;
   }
