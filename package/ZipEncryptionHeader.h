@@ -8,7 +8,8 @@ namespace package {
 constexpr uint32_t kEncryptionHeaderSize = 12;
 
 // The header's last byte, decrypted with the initial keys alone. minizip
-// decrypts without looking at it, so the reader makes this check itself.
+// never looks at it (its unzip half is built without decryption), so the
+// reader makes this check itself.
 uint8_t DecryptedCheckByte(const uint8_t (&header)[kEncryptionHeaderSize]);
 
 }  // namespace package

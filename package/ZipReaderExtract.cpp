@@ -103,7 +103,9 @@ ZipResult ZipReader::OpenData(const EntryFacts& facts) {
         (facts.flags & kFlagDataDescriptor) ? (facts.dosDateTime >> 8) & 0xFF : facts.crc >> 24;
     if (DecryptedCheckByte(header) != check) return ZipBadPassword;
   }
-  // An empty password is the initial keys alone.
+  // An empty password is the initial keys alone. minizip's unzip.c defines
+  // NOUNCRYPT, so it refuses any password and such an entry ends here with
+  // ZipInflateFailed; a build with decryption would read it.
   const int opened = unzOpenCurrentFilePassword(archive, encrypted ? "" : nullptr);
   if (opened != UNZ_OK) {
     unzCloseCurrentFile(archive);
