@@ -1,3 +1,4 @@
+# shellcheck shell=bash
 # Helpers for the installation cases (cases/install*.sh), sourced by them
 # after lib.sh: running KDR270Setup.exe through one installation with the
 # robot, the Wine workarounds that installation needs, and what the machine
@@ -56,8 +57,8 @@ kdr_install_start() {
 # (their robot lines); with "closes" as $3 waits for the program to end.
 kdr_install_press() {
   local boxes=$1 out=$2 ending=${3:-}
-  local commands=(wait-dialog post-click 1) i
-  for i in $(seq "$boxes"); do commands+=(msgbox 90); done
+  local commands=(wait-dialog post-click 1) _
+  for _ in $(seq "$boxes"); do commands+=(msgbox 90); done
   [ "$ending" = closes ] && commands+=(wait-gone 30)
   kdr_robot "${commands[@]}" > "$out" || kdr_fail "the robot could not finish: $(cat "$out")"
   if [ "$ending" = closes ]; then

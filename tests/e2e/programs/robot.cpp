@@ -21,6 +21,7 @@
 //   devchange arrival|removal   WM_DEVICECHANGE with a USB printer interface
 //   msgbox [s]           wait for a message box of the dialog's process,
 //                        print its title and text, press OK
+//   wait-msgbox [s]      the same, but leave it open (for a screenshot)
 //   close                the close box (WM_SYSCOMMAND SC_CLOSE), posted
 //   wait-gone [s]        wait until the dialog window is gone
 //   sleep <ms>
@@ -224,7 +225,7 @@ BOOL CALLBACK FindBox(HWND window, LPARAM param) {
   return TRUE;
 }
 
-void MessageBoxOk(int seconds) {
+void MessageBoxOk(int seconds, bool pressOk = true) {
   BoxSearch search = {0, nullptr};
   GetWindowThreadProcessId(Dialog(), &search.process);
   for (int i = 0; i < seconds * 20 && search.box == nullptr; ++i) {
@@ -234,6 +235,7 @@ void MessageBoxOk(int seconds) {
   if (search.box == nullptr) Fail("no message box");
   Line("msgbox-title " + Quoted(TextOf(search.box)));
   Line("msgbox-text " + Quoted(TextOf(GetDlgItem(search.box, 0xFFFF))));
+  if (!pressOk) return;
   HWND ok = GetDlgItem(search.box, IDOK);
   if (ok == nullptr) Fail("the message box has no OK");
   PostMessageW(ok, BM_CLICK, 0, 0);
@@ -295,6 +297,8 @@ int main(int argc, char** argv) {
       DeviceChange(arg("arrival or removal"));
     } else if (cmd == "msgbox") {
       MessageBoxOk(optionalSeconds(30));
+    } else if (cmd == "wait-msgbox") {
+      MessageBoxOk(optionalSeconds(30), false);
     } else if (cmd == "post-dblclk-item") {
       const char* id = arg("an id");
       PostDoubleClickItem(id, arg("an index"));
