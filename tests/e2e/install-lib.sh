@@ -45,10 +45,15 @@ kdr_install_prepare_package() {
 }
 
 # Starts the installer in language $1 and waits for its dialog. The robot's
-# commands that follow choose the connection; then kdr_install_press.
+# commands that follow choose the connection; then kdr_install_press. With a
+# file name as $2 the run's spooler calls are traced into it (the test page).
 kdr_install_start() {
   kdr_lang "$1"
-  kdr_start "$kdr_install_exe"
+  if [ -n "${2:-}" ]; then
+    WINEDEBUG=+winspool kdr_start "$kdr_install_exe" 2> "$2"
+  else
+    kdr_start "$kdr_install_exe"
+  fi
   kdr_robot wait-dialog 30 > /dev/null
   kdr_install_prepare_package
 }
@@ -93,6 +98,20 @@ kdr_expect_boxes() {
   expected=$(cat)
   [ "$(grep '^msgbox-' "$1")" = "$expected" ] ||
     kdr_fail "message boxes differ:$(printf '\n--- expected\n%s\n--- shown\n%s' "$expected" "$(grep '^msgbox-' "$1")")"
+}
+
+# Fails unless spooler trace $1 shows one document, named $2, started and
+# ended on the printer: the test page.
+kdr_expect_test_page() {
+  [ "$(grep -c 'winspool:StartDocPrinterW' "$1")" -eq 1 ] &&
+    grep -q "winspool:StartDocPrinterW (.*{L\"$2\"," "$1" &&
+    grep -q 'winspool:EndDocPrinter' "$1" ||
+    kdr_fail "no test page on $2: $(grep -E 'DocPrinter' "$1")"
+}
+
+# Fails when spooler trace $1 shows any document.
+kdr_expect_no_test_page() {
+  ! grep -q 'winspool:StartDocPrinterW' "$1" || kdr_fail "a page was printed: $(grep DocPrinter "$1")"
 }
 
 # What the prefix's spooler holds (machine_report.exe), into file $1.

@@ -1,10 +1,10 @@
 # Network installations under Wine: Ethernet at 192.168.1.100 with Yes, then
 # a second installation on the same address with No. The robot reads the
-# success messages; the machine then holds the driver with its files, the
-# printers KDR270 and KDR270 (copy 1) on IP_[192.168.1.100], KDR270 as the
-# default printer, one TCP/IP port key with its ten values, and an empty
-# package folder. Windows XP in the 32-bit prefix ("Version" 1), Windows 10
-# in the 64-bit one ("Version" 2).
+# success messages, and no test page is printed; the machine then holds the
+# driver with its files, the printers KDR270 and KDR270 (copy 1) on
+# IP_[192.168.1.100], KDR270 as the default printer, one TCP/IP port key
+# with its ten values, and an empty package folder. Windows XP in the
+# 32-bit prefix ("Version" 1), Windows 10 in the 64-bit one ("Version" 2).
 # prefixes: win32 win64
 
 # shellcheck source=../install-lib.sh
@@ -19,12 +19,13 @@ env=$(kdr_driver_environment)
 port='IP_[192.168.1.100]'
 
 # ---- first: Yes ---------------------------------------------------------------
-kdr_install_start en
+kdr_install_start en spooler-trace.txt
 kdr_robot wait-dialog click 1003 click 1009 set-ip 192.168.1.100 dump > chosen.txt
 echo 'text 1011 [192.168.1.100]' | kdr_expect_lines chosen.txt
 kdr_screenshot network-chosen
 kdr_install_press 1 first.txt closes
 kdr_success_box KDR270 "$port" | kdr_expect_boxes first.txt
+kdr_expect_no_test_page spooler-trace.txt
 
 kdr_machine_report first-report.txt
 kdr_expect_driver first-report.txt "$env"
