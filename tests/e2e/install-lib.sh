@@ -19,29 +19,16 @@ kdr_package_folder() {
 # AddPrinterA of Wine looks for the driver in "Windows NT x86" only (error
 # 87 when it is registered for "Windows x64" alone, where 64-bit Windows
 # takes the x64 driver). So the same driver is registered for
-# "Windows NT x86" first, with the configuration DLL of the next workaround.
+# "Windows NT x86" first, from the package's own files.
 kdr_install_prepare_prefix() {
   [ "$KDR_ARCH" = win64 ] || return 0
   local files=$KDR_ARTIFACTS/x86-driver
   rm -rf "$files" && mkdir -p "$files"
   cp "$KDR_BIN/driver/package-138/Windows NT x86/"* "$files/"
-  cp "$KDR_BIN/wine_driver_ui.dll" "$files/UNIDRVUI.DLL"
   kdr_wine "$KDR_BIN/register_x86_driver.exe" "$(winepath -w "$files" 2>/dev/null)" \
     | tr -d '\r' > register-x86-driver.txt
   grep -qx registered register-x86-driver.txt ||
     kdr_fail "the x86 driver workaround failed: $(cat register-x86-driver.txt)"
-}
-
-# Wine workaround, once the dialog shows in a win32 prefix: Wine's
-# AddPrinterA makes the new printer's default device mode through the
-# configuration DLL's DrvDocumentPropertySheets, and calls it without
-# looking whether the DLL has it. The development stand-in UNIDRVUI.DLL
-# holds resources only (Windows' genuine one answers), so the installer
-# would crash there. The unpacked stand-in is replaced by one that answers;
-# it is still a file this run unpacked, so the installer stages it.
-kdr_install_prepare_package() {
-  [ "$KDR_ARCH" = win32 ] || return 0
-  cp "$KDR_BIN/wine_driver_ui.dll" "$(kdr_package_folder)/Windows NT x86/UNIDRVUI.DLL"
 }
 
 # Starts the installer in language $1 and waits for its dialog. The robot's
@@ -55,7 +42,6 @@ kdr_install_start() {
     kdr_start "$kdr_install_exe"
   fi
   kdr_robot wait-dialog 30 > /dev/null
-  kdr_install_prepare_package
 }
 
 # Presses Install and reads the $1 message boxes that follow into file $2

@@ -21,6 +21,34 @@ if(KDR_UNIDRV_DIR)
 else()
   set(standins ON)
 endif()
+if(standins)
+  add_test(NAME driver.standin_code
+           COMMAND ${CMAKE_COMMAND} -DOBJDUMP=${KDR_PE_OBJDUMP} "-DPACKAGES=${pkg129},${pkg138}"
+                   -P ${src}/tests/CheckStandInCode.cmake)
+
+  # The stand-in UNIDRVUI.DLL called under Wine by a probe of each
+  # architecture, in the end-to-end tests' 64-bit prefix (label e2e).
+  set(probes "")
+  file(MAKE_DIRECTORY ${bin}/probe)
+  foreach(arch IN LISTS KDR_ARCHS)
+    set(probe ${bin}/probe/standin_ui_probe_${arch}.exe)
+    add_custom_command(
+      OUTPUT ${probe}
+      COMMAND ${KDR_CXX_${arch}} -std=c++17 -O2 -Wall -Wextra -Werror -static -static-libgcc
+              -static-libstdc++ ${src}/tests/StandInUiProbe.cpp -o ${probe}
+      DEPENDS ${src}/tests/StandInUiProbe.cpp
+      VERBATIM)
+    list(APPEND probes ${probe})
+  endforeach()
+  add_custom_target(kdr_standin_ui_probes ALL DEPENDS ${probes})
+  if(TARGET KDR270Setup AND EXISTS ${CMAKE_SOURCE_DIR}/tests/e2e/run-case.sh)
+    add_test(NAME e2e.driver_standin_ui.win64
+             COMMAND ${CMAKE_SOURCE_DIR}/tests/e2e/run-case.sh ${src}/tests/standin_ui_case.sh win64
+                     ${CMAKE_BINARY_DIR}/e2e ${CMAKE_BINARY_DIR} ${CMAKE_SOURCE_DIR})
+    set_tests_properties(e2e.driver_standin_ui.win64 PROPERTIES
+                         FIXTURES_REQUIRED prefix_win64 LABELS e2e TIMEOUT 300)
+  endif()
+endif()
 add_test(NAME driver.standins_labelled
          COMMAND ${CMAKE_COMMAND} -DWINDRES=${KDR_WINDRES_x64} -DUNIDRV_STANDINS=${standins}
                  "-DPACKAGES=${pkg129},${pkg138}" -P ${src}/tests/CheckStandIns.cmake)
@@ -40,4 +68,5 @@ add_test(NAME driver.reproducible
 set_tests_properties(driver.reproducible PROPERTIES TIMEOUT 600)
 
 get_property(driver_tests DIRECTORY PROPERTY TESTS)
+list(FILTER driver_tests INCLUDE REGEX "^driver\\.")
 set_tests_properties(${driver_tests} PROPERTIES LABELS unit)
