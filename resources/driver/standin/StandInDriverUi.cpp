@@ -71,8 +71,8 @@ void WriteDevMode(DEVMODEW* mode, const WCHAR* printerName, const DEVMODEW* inpu
 // The loader's entry: nothing to set up or tear down.
 extern "C" BOOL WINAPI StandInDriverUiEntry(HINSTANCE, DWORD, LPVOID) { return TRUE; }
 
-extern "C" __declspec(dllexport) LONG WINAPI DrvDocumentPropertySheets(void* propSheetUiInfo,
-                                                                       LPARAM lParam) {
+extern "C" __declspec(dllexport) LONG WINAPI
+    DrvDocumentPropertySheets(void* propSheetUiInfo, LPARAM lParam) {
   // Called through the common property-sheet UI: the stand-in has no pages.
   if (propSheetUiInfo != nullptr) {
     SetLastError(ERROR_NOT_SUPPORTED);
@@ -100,8 +100,8 @@ extern "C" __declspec(dllexport) LONG WINAPI DrvDocumentPropertySheets(void* pro
   return IDOK;
 }
 
-extern "C" __declspec(dllexport) DWORD WINAPI DrvDeviceCapabilities(HANDLE, PWSTR, WORD, void*,
-                                                                    DEVMODEW*) {
+extern "C" __declspec(dllexport) DWORD WINAPI
+    DrvDeviceCapabilities(HANDLE, PWSTR, WORD, void*, DEVMODEW*) {
   SetLastError(ERROR_NOT_SUPPORTED);
   return GDI_ERROR;
 }

@@ -116,8 +116,8 @@ void ProbeDocumentPropertySheets(DocumentPropertySheetsFn sheets) {
   {
     ++g_cases;
     OutBuffer buffer;
-    DocumentPropertyHeader header = Header(buffer.Mode(), kDevModeSize, DM_OUT_BUFFER, nullptr,
-                                           printer);
+    DocumentPropertyHeader header =
+        Header(buffer.Mode(), kDevModeSize, DM_OUT_BUFFER, nullptr, printer);
     Expect(sheets(nullptr, reinterpret_cast<LPARAM>(&header)) == IDOK, "default", "result");
     ExpectDefaultMode(buffer, L"KDR270", DMORIENT_PORTRAIT, "default");
   }
@@ -127,8 +127,8 @@ void ProbeDocumentPropertySheets(DocumentPropertySheetsFn sheets) {
     wchar_t cut[CCHDEVICENAME] = {};
     std::wcsncpy(cut, longName, CCHDEVICENAME - 1);
     OutBuffer buffer;
-    DocumentPropertyHeader header = Header(buffer.Mode(), kDevModeSize, DM_OUT_BUFFER, nullptr,
-                                           longName);
+    DocumentPropertyHeader header =
+        Header(buffer.Mode(), kDevModeSize, DM_OUT_BUFFER, nullptr, longName);
     Expect(sheets(nullptr, reinterpret_cast<LPARAM>(&header)) == IDOK, "long name", "result");
     ExpectDefaultMode(buffer, cut, DMORIENT_PORTRAIT, "long name");
   }
@@ -158,8 +158,8 @@ void ProbeDocumentPropertySheets(DocumentPropertySheetsFn sheets) {
     // Without DM_IN_BUFFER the input is not read.
     DEVMODEW input = InputMode(DM_ORIENTATION, DMORIENT_LANDSCAPE);
     OutBuffer buffer;
-    DocumentPropertyHeader header = Header(buffer.Mode(), kDevModeSize, DM_OUT_BUFFER, &input,
-                                           printer);
+    DocumentPropertyHeader header =
+        Header(buffer.Mode(), kDevModeSize, DM_OUT_BUFFER, &input, printer);
     Expect(sheets(nullptr, reinterpret_cast<LPARAM>(&header)) == IDOK, "input not asked for",
            "result");
     ExpectDefaultMode(buffer, L"KDR270", DMORIENT_PORTRAIT, "input not asked for");
@@ -167,8 +167,8 @@ void ProbeDocumentPropertySheets(DocumentPropertySheetsFn sheets) {
   {
     ++g_cases;
     OutBuffer buffer;
-    DocumentPropertyHeader header = Header(buffer.Mode(), kDevModeSize - 1, DM_OUT_BUFFER,
-                                           nullptr, printer);
+    DocumentPropertyHeader header =
+        Header(buffer.Mode(), kDevModeSize - 1, DM_OUT_BUFFER, nullptr, printer);
     SetLastError(0);
     Expect(sheets(nullptr, reinterpret_cast<LPARAM>(&header)) == -1, "short buffer", "result");
     Expect(GetLastError() == ERROR_INSUFFICIENT_BUFFER, "short buffer", "last error");
@@ -179,11 +179,10 @@ void ProbeDocumentPropertySheets(DocumentPropertySheetsFn sheets) {
     // A property-sheet call (PROPSHEETUI_INFO): the stand-in has no pages.
     BYTE sheetInfo[64] = {};
     OutBuffer buffer;
-    DocumentPropertyHeader header = Header(buffer.Mode(), kDevModeSize, DM_OUT_BUFFER, nullptr,
-                                           printer);
+    DocumentPropertyHeader header =
+        Header(buffer.Mode(), kDevModeSize, DM_OUT_BUFFER, nullptr, printer);
     SetLastError(0);
-    Expect(sheets(sheetInfo, reinterpret_cast<LPARAM>(&header)) == -1, "property sheet",
-           "result");
+    Expect(sheets(sheetInfo, reinterpret_cast<LPARAM>(&header)) == -1, "property sheet", "result");
     Expect(GetLastError() == ERROR_NOT_SUPPORTED, "property sheet", "last error");
     Expect(buffer.Untouched(), "property sheet", "buffer written");
   }
@@ -193,8 +192,8 @@ void ProbeDocumentPropertySheets(DocumentPropertySheetsFn sheets) {
     Expect(sheets(nullptr, 0) == -1, "no header", "result");
     Expect(GetLastError() == ERROR_INVALID_PARAMETER, "no header", "last error");
     OutBuffer buffer;
-    DocumentPropertyHeader header = Header(buffer.Mode(), kDevModeSize, DM_OUT_BUFFER, nullptr,
-                                           printer);
+    DocumentPropertyHeader header =
+        Header(buffer.Mode(), kDevModeSize, DM_OUT_BUFFER, nullptr, printer);
     header.cbSize = sizeof header - 1;
     SetLastError(0);
     Expect(sheets(nullptr, reinterpret_cast<LPARAM>(&header)) == -1, "short header", "result");
@@ -226,10 +225,10 @@ int main(int argc, char** argv) {
     ++g_cases;
     wchar_t printer[] = L"KDR270";
     WORD papers[64] = {};
-    Expect(capabilities(nullptr, printer, DC_PAPERS, papers, nullptr) == GDI_ERROR,
-           "capabilities", "DC_PAPERS");
-    Expect(capabilities(nullptr, printer, DC_FIELDS, nullptr, nullptr) == GDI_ERROR,
-           "capabilities", "DC_FIELDS");
+    Expect(capabilities(nullptr, printer, DC_PAPERS, papers, nullptr) == GDI_ERROR, "capabilities",
+           "DC_PAPERS");
+    Expect(capabilities(nullptr, printer, DC_FIELDS, nullptr, nullptr) == GDI_ERROR, "capabilities",
+           "DC_FIELDS");
   }
   if (!FreeLibrary(module)) Expect(false, "FreeLibrary", "failed");
   if (g_faults != 0) return 1;

@@ -1,11 +1,11 @@
-// A printer-driver configuration DLL for the end-to-end cases, put in the
-// place of the development stand-in UNIDRVUI.DLL (which holds resources
-// only). Wine's AddPrinter builds the new printer's default device mode
-// through the driver's DrvDocumentPropertySheets and calls it without
-// checking that the driver has one: a resource-only DLL crashes the
-// installer there. On Windows the genuine Unidrv UI answers. This one
-// answers with the smallest device mode: the size, then a DEVMODEW that
-// names the printer.
+// A printer-driver configuration DLL that bench/wine-timings.sh still puts
+// in the place of the package's UNIDRVUI.DLL. It dates from when the
+// development stand-in held resources only and Wine's AddPrinter, which
+// calls DrvDocumentPropertySheets unchecked, crashed on it; the stand-in
+// now answers itself (resources/driver/standin/StandInDriverUi.cpp), so
+// this file goes once the benchmark stops swapping it in. It answers with
+// the smallest device mode: the size, then a DEVMODEW that names the
+// printer.
 #include <windows.h>
 
 #include <cstring>
