@@ -126,6 +126,19 @@ kdr_driver_environment() {
   esac
 }
 
+# Fails unless printer $1 (an ASCII name) has the default device mode that
+# Wine's AddPrinterA made from the stand-in UNIDRVUI.DLL's answer and stored
+# as a DEVMODEA: the name, dmSpecVersion 0x401, dmSize 156, no private
+# part, DM_ORIENTATION alone, portrait.
+kdr_expect_default_devmode() {
+  local key="HKLM\\SYSTEM\\CurrentControlSet\\Control\\Print\\Printers\\$1" hex name
+  hex=$(kdr_reg_query "$key" /v "Default DevMode" | sed -n 's/^ *Default DevMode *REG_BINARY *//p')
+  name=$(printf '%s' "$1" | od -An -tx1 | tr -d ' \n' | tr a-f A-F)
+  while [ ${#name} -lt 64 ]; do name+=00; done
+  [ "${hex:0:92}" = "${name}010400009C000000010000000100" ] ||
+    kdr_fail "the default device mode of $1 is not the stand-in's: $hex"
+}
+
 # Fails unless report $1 has the package folder, emptied.
 kdr_expect_package_emptied() {
   grep -Eq '^package-folder \[.*\\Vey2020\] entries 0$' "$1" ||

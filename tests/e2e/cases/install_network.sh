@@ -34,6 +34,7 @@ printer [KDR270] port [$port] driver [KDR270]
 default [KDR270]
 LINES
 kdr_expect_package_emptied first-report.txt
+kdr_expect_default_devmode KDR270
 kdr_expect_tcpip_port 192.168.1.100 "$version" first-port.txt
 
 # ---- second: No, the same address ------------------------------------------------
