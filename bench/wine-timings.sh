@@ -13,8 +13,7 @@
 #     for KDR270Setup.exe;
 #   - Install: serial connection, COM1: selected, from the click on Install
 #     until the message box shows, beside the 333 ms of fixed pauses in the
-#     installation (3 x 111 ms), with the Wine workaround for the driver's
-#     configuration DLL below.
+#     installation (3 x 111 ms).
 # Prints the medians, the installer's start-up beyond the baseline and the
 # ratio, and the goals: start-up at most 50 ms beyond the bare dialog,
 # Install at most 150 ms beyond the fixed pauses. WINEDEBUG passes through
@@ -24,7 +23,7 @@ root=$(cd "$(dirname "$0")/.." && pwd)
 bin=$(cd "${1:?usage: wine-timings.sh <windows build dir> [runs]}" && pwd)
 runs=${2:-7}
 [ "$runs" -ge 5 ] || { echo "wine-timings: at least 5 runs" >&2; exit 2; }
-for exe in KDR270Setup.exe bare_dialog.exe timer.exe robot.exe wine_driver_ui.dll; do
+for exe in KDR270Setup.exe bare_dialog.exe timer.exe robot.exe; do
   [ -f "$bin/$exe" ] || { echo "wine-timings: $bin/$exe missing: build the windows preset" >&2; exit 2; }
 done
 
@@ -108,12 +107,6 @@ paired_beyond() {
 
 load_start=$(cut -d' ' -f1-3 /proc/loadavg)
 bare=$(winpath "$bin/bare_dialog.exe")
-# Wine workaround (as in tests/e2e/install-lib.sh): Wine's AddPrinterA calls
-# the configuration DLL's DrvDocumentPropertySheets unchecked, and the
-# development stand-in UNIDRVUI.DLL holds resources only. Once the dialog
-# shows, the timer puts the e2e cases' answering DLL in its place, untimed.
-stand_in='%TEMP%\Vey2020\Windows NT x86\UNIDRVUI.DLL'
-driver_ui=$(winpath "$bin/wine_driver_ui.dll")
 setup=$(winpath "$bin/KDR270Setup.exe")
 # The baseline is only one when it shows the exe's own template.
 cp -a "$base" "$work/run"
@@ -131,7 +124,7 @@ for i in $(seq "$runs"); do
   # Alternating, so a slow phase of the machine hits both alike.
   measure "$out/bare-$i.txt" start "$bare"
   measure "$out/setup-$i.txt" start "$setup"
-  measure "$out/install-$i.txt" install "$setup" 1007 COM1: "$stand_in" "$driver_ui"
+  measure "$out/install-$i.txt" install "$setup" 1007 COM1:
   echo "run $i of $runs done" >&2
 done
 

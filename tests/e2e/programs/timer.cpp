@@ -4,12 +4,11 @@
 //   timer start <exe>
 //       from CreateProcess until dialog 102 (found by its caption) is
 //       visible and enabled; then Exit (2) and the process's end
-//   timer install <exe> <connection radio id> <port name> [<file> <from>]
-//       as start; then, untimed, copies <from> over <file> (environment
-//       variables such as %TEMP% expanded), chooses the connection radio
-//       and the port in the list; times from the posted click on Install
-//       (1) until a message box of the program is visible; prints its
-//       text, presses OK and waits for the end
+//   timer install <exe> <connection radio id> <port name>
+//       as start; then, untimed, the connection radio and the port in the
+//       list; times from the posted click on Install (1) until a message
+//       box of the program is visible; prints its text, presses OK and
+//       waits for the end
 //
 // Lines: "dialog-ms <ms>", "install-ms <ms>", "msgbox-text [<UTF-8>]",
 // "exit-ms <ms>" (from the last click until the process ended). Exit code
@@ -170,15 +169,6 @@ void WaitExit(double since) {
   CloseHandle(g_process.hProcess);
 }
 
-void Replace(const char* file, const char* from) {
-  char target[MAX_PATH] = {};
-  const DWORD length = ExpandEnvironmentStringsA(file, target, sizeof target);
-  if (length == 0 || length > sizeof target) Fail(std::string("cannot expand ") + file);
-  if (!CopyFileA(from, target, FALSE))
-    Fail(std::string("cannot copy ") + from + " to " + target + ", error " +
-         std::to_string(GetLastError()));
-}
-
 void Click(HWND dialog, int id) {
   HWND button = GetDlgItem(dialog, id);
   if (button == nullptr) Fail("no control " + std::to_string(id));
@@ -196,9 +186,8 @@ int main(int argc, char** argv) {
     WaitExit(clicked);
     return 0;
   }
-  if ((argc == 5 || argc == 7) && std::strcmp(argv[1], "install") == 0) {
+  if (argc == 5 && std::strcmp(argv[1], "install") == 0) {
     HWND dialog = WaitDialog(Start(argv[2]));
-    if (argc == 7) Replace(argv[5], argv[6]);
     const int radio = std::atoi(argv[3]);
     HWND button = GetDlgItem(dialog, radio);
     if (button == nullptr) Fail(std::string("no control ") + argv[3]);
@@ -217,6 +206,6 @@ int main(int argc, char** argv) {
   }
   std::fprintf(stderr,
                "usage: timer start <exe>\n"
-               "       timer install <exe> <connection radio id> <port name> [<file> <from>]\n");
+               "       timer install <exe> <connection radio id> <port name>\n");
   return 2;
 }
