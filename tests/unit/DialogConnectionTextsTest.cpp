@@ -2,10 +2,9 @@
 // gets, and which language they take after a switch. The expected bytes come
 // from UTF-8 copies (u8 literals stay UTF-8 whatever the execution character
 // set) converted by iconv, not by the compiler that built the texts.
-#include <iconv.h>
-
 #include <string>
 
+#include "GbkBytes.h"
 #include "DialogConnectionFixture.h"
 
 namespace {
@@ -13,24 +12,7 @@ namespace {
 using conntest::DialogConnectionTest;
 using conntest::PictureOf;
 
-std::string Gbk(const char* utf8) {
-  iconv_t cd = iconv_open("GBK", "UTF-8");
-  if (cd == reinterpret_cast<iconv_t>(-1)) {
-    ADD_FAILURE() << "iconv has no GBK";
-    return {};
-  }
-  std::string in(utf8);
-  std::string out(in.size() * 2 + 1, '\0');
-  char* inPtr = &in[0];
-  size_t inLeft = in.size();
-  char* outPtr = &out[0];
-  size_t outLeft = out.size();
-  const size_t rc = iconv(cd, &inPtr, &inLeft, &outPtr, &outLeft);
-  iconv_close(cd);
-  EXPECT_NE(rc, static_cast<size_t>(-1)) << utf8;
-  out.resize(out.size() - outLeft);
-  return out;
-}
+using texttest::Gbk;
 
 const char kUsbPromptZh[] = u8"请选择以下USB端口:";
 const char kUsbNoticeZh[] =

@@ -1,11 +1,10 @@
 // The Chinese debug lines must reach the debugger as GBK bytes. The expected
 // bytes come from UTF-8 copies (u8 literals stay UTF-8 whatever the
 // execution character set) converted by iconv, not by the compiler.
-#include <iconv.h>
-
 #include <string>
 #include <vector>
 
+#include "GbkBytes.h"
 #include "SimFixture.h"
 #include "platform/Registry.h"
 #include "ports/PortDiscovery.h"
@@ -14,24 +13,7 @@ namespace {
 
 using Lines = std::vector<std::string>;
 
-std::string Gbk(const char* utf8) {
-  iconv_t cd = iconv_open("GBK", "UTF-8");
-  if (cd == reinterpret_cast<iconv_t>(-1)) {
-    ADD_FAILURE() << "iconv has no GBK";
-    return {};
-  }
-  std::string in(utf8);
-  std::string out(in.size() * 2, '\0');
-  char* inPtr = &in[0];
-  size_t inLeft = in.size();
-  char* outPtr = &out[0];
-  size_t outLeft = out.size();
-  const size_t rc = iconv(cd, &inPtr, &inLeft, &outPtr, &outLeft);
-  iconv_close(cd);
-  EXPECT_NE(rc, static_cast<size_t>(-1)) << utf8;
-  out.resize(out.size() - outLeft);
-  return out;
-}
+using texttest::Gbk;
 
 const std::string kUsbPath =
     "\\\\?\\usb#vid_0416&pid_5011#sn0002#{28d78fad-5a12-11d1-ae5b-0000f803a8c2}";
