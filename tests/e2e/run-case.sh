@@ -31,14 +31,9 @@ cleanup() {
 trap cleanup EXIT
 
 if [ -z "${DISPLAY:-}" ]; then
-  for n in $(seq 90 130); do
-    [ -e /tmp/.X11-unix/X$n ] || [ -e /tmp/.X$n-lock ] && continue
-    Xvfb :$n -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
-    xvfb_pid=$!
-    export DISPLAY=:$n
-    for _ in $(seq 50); do [ -e /tmp/.X11-unix/X$n ] && break; sleep 0.1; done
-    break
-  done
+  . "$KDR_SOURCE/scripts/xvfb.sh"
+  kdr_start_xvfb 90
+  xvfb_pid=$KDR_XVFB_PID
 fi
 
 # shellcheck source=lib.sh
