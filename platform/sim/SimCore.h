@@ -36,4 +36,16 @@ void OnReset(std::function<void()> reset);
 // Empties the whole machine: call log, faults and every service.
 void ResetMachine();
 
+// The one instance of a simulated service, made on first use, whose state
+// ResetMachine puts back to a fresh T.
+template <typename T>
+T& ServiceInstance() {
+  static T* service = [] {
+    auto* s = new T();
+    OnReset([s] { *s = T(); });
+    return s;
+  }();
+  return *service;
+}
+
 }  // namespace sim

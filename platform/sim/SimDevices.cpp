@@ -7,14 +7,7 @@
 
 namespace sim {
 
-SimDevices& Devices() {
-  static SimDevices* devices = [] {
-    auto* d = new SimDevices();
-    OnReset([d] { *d = SimDevices(); });
-    return d;
-  }();
-  return *devices;
-}
+SimDevices& Devices() { return ServiceInstance<SimDevices>(); }
 
 void SimDevices::PlugUsbPrinter(const std::string& devicePath, int portNumber, uint32_t flags) {
   usbPrinters.push_back({devicePath, flags, true});

@@ -30,14 +30,7 @@ std::vector<std::string> SplitKeyPath(const std::string& path) {
 
 }  // namespace
 
-SimRegistry& Registry() {
-  static SimRegistry* registry = [] {
-    auto* r = new SimRegistry();
-    OnReset([r] { *r = SimRegistry(); });
-    return r;
-  }();
-  return *registry;
-}
+SimRegistry& Registry() { return ServiceInstance<SimRegistry>(); }
 
 static RegNode* RootNode(SimRegistry& r, uintptr_t root) {
   if (root == platform::kHkeyLocalMachine) return &r.hklm;

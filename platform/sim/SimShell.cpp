@@ -4,14 +4,7 @@
 
 namespace sim {
 
-SimShell& Shell() {
-  static SimShell* shell = [] {
-    auto* s = new SimShell();
-    OnReset([s] { *s = SimShell(); });
-    return s;
-  }();
-  return *shell;
-}
+SimShell& Shell() { return ServiceInstance<SimShell>(); }
 
 }  // namespace sim
 

@@ -32,14 +32,7 @@ std::vector<std::string> ReadMultiString(const std::string& list) {
 
 }  // namespace
 
-SimSpooler& Spooler() {
-  static SimSpooler* spooler = [] {
-    auto* s = new SimSpooler();
-    OnReset([s] { *s = SimSpooler(); });
-    return s;
-  }();
-  return *spooler;
-}
+SimSpooler& Spooler() { return ServiceInstance<SimSpooler>(); }
 
 const SimPrinter* SimSpooler::FindPrinter(const std::string& name) const {
   for (const auto& p : printers)

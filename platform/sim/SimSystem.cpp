@@ -11,19 +11,10 @@
 
 namespace sim {
 
-template <typename T>
-static T& Service() {
-  static T* service = [] {
-    auto* s = new T();
-    OnReset([s] { *s = T(); });
-    return s;
-  }();
-  return *service;
-}
 
-SimSystem& System() { return Service<SimSystem>(); }
-SimLogs& Logs() { return Service<SimLogs>(); }
-SimResources& Resources() { return Service<SimResources>(); }
+SimSystem& System() { return ServiceInstance<SimSystem>(); }
+SimLogs& Logs() { return ServiceInstance<SimLogs>(); }
+SimResources& Resources() { return ServiceInstance<SimResources>(); }
 
 static std::string Upper(std::string s) {
   for (char& c : s) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));

@@ -1,6 +1,8 @@
 #include <windows.h>
 #include <winspool.h>
 
+#include <memory>
+#include <new>
 #include <vector>
 
 #include "platform/Spooler.h"
@@ -39,13 +41,15 @@ bool EnumPrintersLevel2(uint32_t flags, std::vector<PrinterInfo2>* printers) {
   char name[1] = {0};
   DWORD needed = 0;
   DWORD count = 0;
-  EnumPrintersA(flags, name, 2, nullptr, 0, &needed, &count);
-  if (needed == 0) return GetLastError() == ERROR_SUCCESS || count == 0;
-  std::vector<BYTE> buffer(needed + 4);
-  if (!EnumPrintersA(flags, name, 2, buffer.data(), static_cast<DWORD>(buffer.size()), &needed,
-                     &count))
-    return false;
-  const auto* entries = reinterpret_cast<const PRINTER_INFO_2A*>(buffer.data());
+  // Sized by a call without buffer: it succeeds only when there is nothing
+  // to list, and otherwise fails with ERROR_INSUFFICIENT_BUFFER.
+  if (EnumPrintersA(flags, name, 2, nullptr, 0, &needed, &count)) return true;
+  if (GetLastError() != ERROR_INSUFFICIENT_BUFFER || needed == 0) return false;
+  // An allocation that fails skips the enumeration instead of throwing.
+  const DWORD size = needed + 4;
+  std::unique_ptr<BYTE[]> buffer(new (std::nothrow) BYTE[size]);
+  if (!buffer || !EnumPrintersA(flags, name, 2, buffer.get(), size, &needed, &count)) return false;
+  const auto* entries = reinterpret_cast<const PRINTER_INFO_2A*>(buffer.get());
   for (DWORD i = 0; i < count; ++i) {
     PrinterInfo2 p;
     p.printerName = entries[i].pPrinterName ? entries[i].pPrinterName : "";

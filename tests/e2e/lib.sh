@@ -67,6 +67,15 @@ kdr_server_restart() {
   wineserver -w >/dev/null 2>&1 || true
 }
 
+# Presses Exit on the open dialog, waits for the program to end and for the
+# wine server to go, so the next program starts on a fresh server (with its
+# own language).
+kdr_exit_and_wait() {
+  kdr_robot wait-dialog post-click 2 wait-gone 20
+  kdr_wait_exit "$KDR_PID" 20
+  wineserver -w
+}
+
 # Fails the case with a message.
 kdr_fail() {
   echo "FAIL: $*" >&2

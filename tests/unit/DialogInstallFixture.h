@@ -56,11 +56,7 @@ class DialogInstallTest : public SimTest {
  protected:
   void SetUp() override {
     SimTest::SetUp();
-    const auto* test = ::testing::UnitTest::GetInstance()->current_test_info();
-    std::string name = std::string(test->test_suite_name()) + "." + test->name();
-    for (char& c : name)
-      if (c == '/') c = '_';
-    root_ = std::string(KDR_SCRATCH_DIR) + "/dialog-install/" + name;
+    root_ = FreshScratchFolder("dialog-install");
     PrepareMachine();
   }
 

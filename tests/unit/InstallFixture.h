@@ -26,13 +26,7 @@ class InstallFixture : public SimTest {
  protected:
   void SetUp() override {
     SimTest::SetUp();
-    const auto* test = ::testing::UnitTest::GetInstance()->current_test_info();
-    std::string name = std::string(test->test_suite_name()) + "." + test->name();
-    for (char& c : name)
-      if (c == '/') c = '_';
-    root_ = std::string(KDR_SCRATCH_DIR) + "/install/" + name;
-    std::filesystem::remove_all(root_);
-    std::filesystem::create_directories(root_);
+    root_ = FreshScratchFolder("install");
     PrepareMachine();
   }
 

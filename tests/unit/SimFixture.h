@@ -9,6 +9,19 @@
 #include "platform/sim/SimFiles.h"
 #include "platform/sim/SimMachine.h"
 
+// A host folder of the running test's own below the build tree's scratch
+// space, under `area`, emptied and made anew.
+inline std::string FreshScratchFolder(const std::string& area) {
+  const auto* test = ::testing::UnitTest::GetInstance()->current_test_info();
+  std::string name = std::string(test->test_suite_name()) + "." + test->name();
+  for (char& c : name)
+    if (c == '/') c = '_';  // parameterised tests
+  const std::string folder = std::string(KDR_SCRATCH_DIR) + "/" + area + "/" + name;
+  std::filesystem::remove_all(folder);
+  std::filesystem::create_directories(folder);
+  return folder;
+}
+
 class SimTest : public ::testing::Test {
  protected:
   void SetUp() override { sim::ResetMachine(); }
@@ -21,10 +34,7 @@ class SimFilesTest : public SimTest {
  protected:
   void SetUp() override {
     SimTest::SetUp();
-    const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
-    hostRoot_ = std::string(KDR_SCRATCH_DIR) + "/" + info->test_suite_name() + "." + info->name();
-    std::filesystem::remove_all(hostRoot_);
-    std::filesystem::create_directories(hostRoot_);
+    hostRoot_ = FreshScratchFolder("files");
     sim::Files().SetHostRoot(hostRoot_);
     sim::Files().MakeDirs("C:\\");
   }

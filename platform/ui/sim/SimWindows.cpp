@@ -25,14 +25,7 @@ bool Holds(const SimWindow* root, const SimWindow* w) {
 
 }  // namespace
 
-SimUi& Ui() {
-  static SimUi* ui = [] {
-    auto* u = new SimUi();
-    OnReset([u] { *u = SimUi(); });
-    return u;
-  }();
-  return *ui;
-}
+SimUi& Ui() { return ServiceInstance<SimUi>(); }
 
 bool SimWindow::Visible() const {
   for (const SimWindow* w = this; w != nullptr; w = w->parent)

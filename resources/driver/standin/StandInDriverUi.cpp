@@ -13,21 +13,9 @@
 
 #include <cstddef>
 
-namespace {
+#include "DocumentPropertyHeader.h"
 
-// lParam of DrvDocumentPropertySheets when its first argument is NULL
-// (DOCUMENTPROPERTYHEADER): the caller asks for the size of the driver's
-// device mode, or for the device mode itself, with no user interface.
-struct DocumentPropertyHeader {
-  WORD cbSize;
-  WORD Reserved;
-  HANDLE hPrinter;
-  LPWSTR pszPrinterName;
-  DEVMODEW* pdmIn;
-  DEVMODEW* pdmOut;
-  DWORD cbOut;
-  DWORD fMode;
-};
+namespace {
 
 // The stand-in has no private device-mode part.
 constexpr DWORD kDevModeSize = sizeof(DEVMODEW);

@@ -90,8 +90,5 @@ foreach(case
   endforeach()
 endforeach()
 
-if(faults)
-  list(JOIN faults "\n" text)
-  message(FATAL_ERROR "${text}")
-endif()
-message(STATUS "option texts complete in both languages")
+include(${CMAKE_CURRENT_LIST_DIR}/ReportFaults.cmake)
+kdr_report_faults("option texts complete in both languages" ${faults})

@@ -69,9 +69,6 @@ foreach(package IN LISTS packages)
     endforeach()
   endforeach()
 endforeach()
-if(faults)
-  list(JOIN faults "\n" text)
-  message(FATAL_ERROR "${text}")
-endif()
-message(STATUS "UNIDRVUI.DLL stand-ins export the two entry points and import kernel32 only; "
-               "the other stand-ins are resource-only")
+include(${CMAKE_CURRENT_LIST_DIR}/ReportFaults.cmake)
+kdr_report_faults("UNIDRVUI.DLL stand-ins export the two entry points and import kernel32 only; \
+the other stand-ins are resource-only" ${faults})

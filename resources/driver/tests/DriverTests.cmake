@@ -36,7 +36,7 @@ if(standins)
       OUTPUT ${probe}
       COMMAND ${KDR_CXX_${arch}} -std=c++17 -O2 -Wall -Wextra -Werror -static -static-libgcc
               -static-libstdc++ ${src}/tests/StandInUiProbe.cpp -o ${probe}
-      DEPENDS ${src}/tests/StandInUiProbe.cpp
+      DEPENDS ${src}/tests/StandInUiProbe.cpp ${src}/standin/DocumentPropertyHeader.h
       VERBATIM)
     list(APPEND probes ${probe})
   endforeach()

@@ -12,20 +12,9 @@
 #include <cstring>
 #include <cwchar>
 
-namespace {
+#include "../standin/DocumentPropertyHeader.h"
 
-// lParam of DrvDocumentPropertySheets without a property sheet
-// (DOCUMENTPROPERTYHEADER), as the spooler fills it.
-struct DocumentPropertyHeader {
-  WORD cbSize;
-  WORD Reserved;
-  HANDLE hPrinter;
-  LPWSTR pszPrinterName;
-  DEVMODEW* pdmIn;
-  DEVMODEW* pdmOut;
-  DWORD cbOut;
-  DWORD fMode;
-};
+namespace {
 
 using DocumentPropertySheetsFn = LONG(WINAPI*)(void*, LPARAM);
 using DeviceCapabilitiesFn = DWORD(WINAPI*)(HANDLE, PWSTR, WORD, void*, DEVMODEW*);

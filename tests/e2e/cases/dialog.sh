@@ -73,13 +73,6 @@ text 1023 [*安装出现问题 ? 点击这里尝试使用向导进行安装.]
 LINES
 }
 
-exit_and_wait() {
-  kdr_robot wait-dialog post-click 2 wait-gone 20
-  kdr_wait_exit "$KDR_PID" 20
-  # The next program starts with its own language on a fresh server.
-  wineserver -w
-}
-
 kdr_lang en
 kdr_start "$exe"
 kdr_robot wait-dialog 30 dump > en.txt
@@ -87,7 +80,7 @@ kdr_screenshot dialog-en
 expect_english en.txt
 expect_start_state en.txt
 expect_fixed_controls_shown en.txt
-exit_and_wait
+kdr_exit_and_wait
 
 kdr_lang zh
 kdr_start "$exe"
@@ -106,4 +99,4 @@ kdr_robot wait-dialog dblclk 1033 dump > zh-after-5.txt
 kdr_screenshot dialog-zh-switched
 expect_english zh-after-5.txt
 expect_start_state zh-after-5.txt
-exit_and_wait
+kdr_exit_and_wait

@@ -15,12 +15,6 @@ prefix_parallel_ports() {
     awk '$2 == "REG_SZ" { print "LPT" substr($3, length($3)) ":" }'
 }
 
-exit_and_wait() {
-  kdr_robot wait-dialog post-click 2 wait-gone 20
-  kdr_wait_exit "$KDR_PID" 20
-  wineserver -w
-}
-
 # ---- no parallel port; Ethernet ------------------------------------------------
 kdr_lang en
 kdr_start "$exe"
@@ -41,7 +35,7 @@ echo 'text 1011 [0.0.0.0]' | kdr_expect_lines parallel-after-ethernet.txt
 kdr_robot wait-dialog click 1009 dump > ethernet-again.txt
 kdr_expect_connection ethernet-again.txt ethernet 0
 echo 'text 1011 [0.0.0.0]' | kdr_expect_lines ethernet-again.txt
-exit_and_wait
+kdr_exit_and_wait
 
 # ---- LPT1 and LPT2 added ---------------------------------------------------------
 # Not lpt1.reg: Windows takes LPT1 with any extension for the device.
@@ -65,4 +59,4 @@ prefix_parallel_ports > prefix-parallel.txt
 printf 'LPT1:\nLPT2:\n' | diff -u - prefix-parallel.txt || kdr_fail "the prefix lacks LPT1 or LPT2"
 kdr_list_ports parallel.txt 1010 | diff -u prefix-parallel.txt - ||
   kdr_fail "the dialog lists other ports than the prefix has"
-exit_and_wait
+kdr_exit_and_wait

@@ -33,12 +33,6 @@ wait_for_configure_calls() {
   kdr_fail "no ConfigurePortA call number $2 in $1"
 }
 
-exit_and_wait() {
-  kdr_robot wait-dialog post-click 2 wait-gone 20
-  kdr_wait_exit "$KDR_PID" 20
-  wineserver -w
-}
-
 # ---- the ports the prefix has ------------------------------------------------
 kdr_lang en
 kdr_start "$exe"
@@ -58,7 +52,7 @@ kdr_expect_connection usb-after-serial.txt usb 0
 kdr_robot wait-dialog click 1007 dump > serial-again.txt
 kdr_expect_connection serial-again.txt serial 1
 printf 'checked 1024 0\nchecked 1026 1\n' | kdr_expect_lines serial-again.txt
-exit_and_wait
+kdr_exit_and_wait
 
 # ---- COM3 added to the prefix ------------------------------------------------
 # Not com3.reg: Windows takes COM3 with any extension for the device.
@@ -100,7 +94,7 @@ kdr_robot wait-dialog dump > serial-after-configure.txt
 kdr_expect_connection serial-after-configure.txt serial 1
 kdr_list_ports serial-after-configure.txt 1010 | diff -u listed-com3.txt - ||
   kdr_fail "the list changed"
-exit_and_wait
+kdr_exit_and_wait
 
 # ---- Chinese -------------------------------------------------------------------
 kdr_lang zh
@@ -110,4 +104,4 @@ kdr_screenshot serial-zh
 kdr_expect_connection serial-zh.txt serial 1
 echo 'item 1010 0 [请选择以下串口端口:]' | kdr_expect_lines serial-zh.txt
 kdr_list_ports serial-zh.txt 1010 | diff -u listed-com3.txt - || kdr_fail "the Chinese list differs"
-exit_and_wait
+kdr_exit_and_wait

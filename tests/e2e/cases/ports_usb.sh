@@ -56,12 +56,6 @@ usb_printer() {
   kdr_reg_import "$name.reg"
 }
 
-exit_and_wait() {
-  kdr_robot wait-dialog post-click 2 wait-gone 20
-  kdr_wait_exit "$KDR_PID" 20
-  wineserver -w
-}
-
 # The connection controls and the list of dump $1 are those of dump $2.
 expect_unchanged() {
   grep -E '^(checked|visible|enabled|items|item|selected|text 1011 )' "$2" | kdr_expect_lines "$1"
@@ -115,7 +109,7 @@ kdr_robot wait-dialog devchange removal dump > usb-removed.txt
 kdr_screenshot usb-removed
 kdr_expect_connection usb-removed.txt usb 0
 echo "text 1014 [$notice]" | kdr_expect_lines usb-removed.txt
-exit_and_wait
+kdr_exit_and_wait
 
 # ---- Chinese, a printer present from the start -------------------------------------
 kdr_reg_import plug-0416.reg
@@ -129,4 +123,4 @@ items 1010 2
 item 1010 0 [请选择以下USB端口:]
 item 1010 1 [USB002]
 LINES
-exit_and_wait
+kdr_exit_and_wait
