@@ -11,6 +11,10 @@
 #   - start-up: from CreateProcess until dialog 102 is visible and enabled,
 #     for bare_dialog.exe (dialog 102 and nothing else: the baseline) and
 #     for KDR270Setup.exe;
+#   - the same for KDR270Setup.exe in a copy without net.exe, where the
+#     installer object's "net start spooler" request fails at once: what
+#     the installer's start-up costs beyond that request, which starts
+#     net.exe and its console host beside the dialog on every run;
 #   - Install: serial connection, COM1: selected, from the click on Install
 #     until the message box shows, beside the 333 ms of fixed pauses in the
 #     installation (3 x 111 ms).
@@ -58,11 +62,16 @@ fi
 winpath() { printf 'Z:%s' "${1//\//\\}"; }
 
 # measure <output file> <timer arguments...>: one timer run in a fresh copy.
+# KDR_NO_NET=1 takes net.exe out of the copy.
 measure() {
   local file=$1
   shift
   cp -a "$base" "$work/run"
   export WINEPREFIX=$work/run
+  if [ "${KDR_NO_NET:-0}" = 1 ]; then
+    rm -f "$work/run/drive_c/windows/system32/net.exe"
+    [ ! -e "$work/run/drive_c/windows/system32/net.exe" ] || { echo "wine-timings: net.exe stays" >&2; exit 1; }
+  fi
   if ! timeout 120 wine "$bin/timer.exe" "$@" > "$file" 2> "$file.err"; then
     echo "wine-timings: timer $* failed:" >&2
     cat "$file.err" >&2
@@ -92,9 +101,9 @@ minimum() { sort -n | head -n 1; }
 # The installer's start-up less the baseline's of the same run, per run:
 # the two ran back to back, so a busy phase of the machine hits both.
 paired_beyond() {
-  local i a b
+  local kind=${1:-setup} i a b
   for i in $(seq "$runs"); do
-    a=$(value dialog-ms "$out/setup-$i.txt")
+    a=$(value dialog-ms "$out/$kind-$i.txt")
     b=$(value dialog-ms "$out/bare-$i.txt")
     [ -n "$a" ] && [ -n "$b" ] && awk -v a="$a" -v b="$b" 'BEGIN { printf "%.1f\n", a - b }'
   done
@@ -119,20 +128,24 @@ for i in $(seq "$runs"); do
   # Alternating, so a slow phase of the machine hits both alike.
   measure "$out/bare-$i.txt" start "$bare"
   measure "$out/setup-$i.txt" start "$setup"
+  KDR_NO_NET=1 measure "$out/nonet-$i.txt" start "$setup"
   measure "$out/install-$i.txt" install "$setup" 1007 COM1:
   echo "run $i of $runs done" >&2
 done
 
 bare_ms=$(value dialog-ms "$out"/bare-*.txt | median)
 setup_ms=$(value dialog-ms "$out"/setup-*.txt | median)
+nonet_ms=$(value dialog-ms "$out"/nonet-*.txt | median)
 install_ms=$(value install-ms "$out"/install-*.txt | median)
-for figure in "$bare_ms" "$setup_ms" "$install_ms"; do
+for figure in "$bare_ms" "$setup_ms" "$nonet_ms" "$install_ms"; do
   [ "$figure" != none ] || { echo "wine-timings: a measurement gave no figure" >&2; exit 1; }
 done
 
 verdict() { awk -v v="$1" -v goal="$2" 'BEGIN { print (v <= goal) ? "met" : "MISSED" }'; }
 beyond=$(awk -v a="$setup_ms" -v b="$bare_ms" 'BEGIN { printf "%+.1f", a - b }')
 ratio=$(awk -v a="$setup_ms" -v b="$bare_ms" 'BEGIN { printf "%.2f", a / b }')
+nonet_beyond=$(awk -v a="$nonet_ms" -v b="$bare_ms" 'BEGIN { printf "%+.1f", a - b }')
+request=$(awk -v a="$setup_ms" -v b="$nonet_ms" 'BEGIN { printf "%+.1f", a - b }')
 pauses=333
 install_beyond=$(awk -v a="$install_ms" -v p="$pauses" 'BEGIN { printf "%+.1f", a - p }')
 
@@ -144,6 +157,9 @@ echo "  start-up beyond the baseline: $beyond ms, ratio $ratio (goal at most +50
 echo "    median of the per-run differences $(paired_beyond | median) ms;" \
   "fastest runs: baseline $(value dialog-ms "$out"/bare-*.txt | minimum) ms," \
   "KDR270Setup.exe $(value dialog-ms "$out"/setup-*.txt | minimum) ms"
+echo "  KDR270Setup.exe without net.exe:             $nonet_ms ms  [$(value dialog-ms "$out"/nonet-*.txt | list)]"
+echo "    beyond the baseline: $nonet_beyond ms (median of the per-run differences $(paired_beyond nonet | median) ms);" \
+  "so the spooler start request costs $request ms of the start-up"
 echo "  Install on COM1:, click to message box:     $install_ms ms  [$(value install-ms "$out"/install-*.txt | list)]"
 echo "  beyond the fixed pauses of $pauses ms: $install_beyond ms (goal at most +150 ms: $(verdict "${install_beyond#+}" 150));" \
   "fastest run $(value install-ms "$out"/install-*.txt | minimum) ms"
