@@ -2,7 +2,7 @@
 # Start-up and Install times of KDR270Setup.exe under Wine, against a bare
 # dialog program measured in the same run. Runs after a windows build:
 #
-#   bench/wine-timings.sh <windows build dir> [runs, default 7]
+#   bench/wine-timings.sh <windows build dir> [runs, default 11]
 #
 # Every measurement gets a fresh copy of a prepared win32 prefix (deleted
 # after it; the base stays in <build dir>/wine-timings/base-win32 for the
@@ -11,10 +11,10 @@
 #   - start-up: from CreateProcess until dialog 102 is visible and enabled,
 #     for bare_dialog.exe (dialog 102 and nothing else: the baseline) and
 #     for KDR270Setup.exe;
-#   - the same for KDR270Setup.exe in a copy without net.exe, where the
-#     installer object's "net start spooler" request fails at once: what
-#     the installer's start-up costs beyond that request, which starts
-#     net.exe and its console host beside the dialog on every run;
+#   - the same for KDR270Setup.exe in a copy without net.exe: the
+#     installer object's "net start spooler" request still runs the shell's
+#     search, but starts no program, so the difference shows what net.exe
+#     and its console host, started beside the dialog on every run, cost;
 #   - Install: serial connection, COM1: selected, from the click on Install
 #     until the message box shows, beside the 333 ms of fixed pauses in the
 #     installation (3 x 111 ms).
@@ -25,7 +25,7 @@
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 bin=$(cd "${1:?usage: wine-timings.sh <windows build dir> [runs]}" && pwd)
-runs=${2:-7}
+runs=${2:-11}
 [ "$runs" -ge 5 ] || { echo "wine-timings: at least 5 runs" >&2; exit 2; }
 for exe in KDR270Setup.exe bare_dialog.exe timer.exe robot.exe; do
   [ -f "$bin/$exe" ] || { echo "wine-timings: $bin/$exe missing: build the windows preset" >&2; exit 2; }
@@ -159,7 +159,7 @@ echo "    median of the per-run differences $(paired_beyond | median) ms;" \
   "KDR270Setup.exe $(value dialog-ms "$out"/setup-*.txt | minimum) ms"
 echo "  KDR270Setup.exe without net.exe:             $nonet_ms ms  [$(value dialog-ms "$out"/nonet-*.txt | list)]"
 echo "    beyond the baseline: $nonet_beyond ms (median of the per-run differences $(paired_beyond nonet | median) ms);" \
-  "so the spooler start request costs $request ms of the start-up"
+  "so net.exe and its console host cost $request ms of the start-up"
 echo "  Install on COM1:, click to message box:     $install_ms ms  [$(value install-ms "$out"/install-*.txt | list)]"
 echo "  beyond the fixed pauses of $pauses ms: $install_beyond ms (goal at most +150 ms: $(verdict "${install_beyond#+}" 150));" \
   "fastest run $(value install-ms "$out"/install-*.txt | minimum) ms"
