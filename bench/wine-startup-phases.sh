@@ -43,22 +43,8 @@ mkdir -p "$out"
 export WINEARCH=win32
 export LANG=C.UTF-8 LC_ALL=C.UTF-8
 
-xvfb_pid=
-cleanup() {
-  if [ -d "$work/run" ]; then
-    WINEPREFIX=$work/run wineserver -k >/dev/null 2>&1 || true
-    WINEPREFIX=$work/run wineserver -w >/dev/null 2>&1 || true
-    rm -rf "$work/run"
-  fi
-  [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null || true
-  [ "${KDR_PHASES_KEEP:-0}" = 1 ] || rm -rf "$out"
-}
-trap cleanup EXIT
-if [ -z "${DISPLAY:-}" ]; then
-  . "$root/scripts/xvfb.sh"
-  kdr_start_xvfb 170
-  xvfb_pid=$KDR_XVFB_PID
-fi
+. "$root/bench/wine-bench.sh"
+kdr_bench_start "${KDR_PHASES_KEEP:-0}" 170
 
 marks='KERNEL32.CreateProcessA;user32.IsWindowEnabled;KERNEL32.SetDllDirectoryA;comctl32.InitCommonControlsEx;shell32.ShellExecuteA;user32.DialogBoxParamA;user32.RegisterDeviceNotificationA;KERNEL32.GetTempPathA'
 if [ ! -f "$traced/.kdr-traced" ] || [ "$(cat "$traced/.kdr-traced")" != "$marks" ]; then
@@ -72,8 +58,6 @@ if [ ! -f "$traced/.kdr-traced" ] || [ "$(cat "$traced/.kdr-traced")" != "$marks
   printf '%s' "$marks" > "$traced/.kdr-traced"
 fi
 
-winpath() { printf 'Z:%s' "${1//\//\\}"; }
-
 # run <name> <exe>: one traced start, its marks as "mark ms-from-t0" lines.
 run() {
   local name=$1 exe=$2
@@ -84,9 +68,7 @@ run() {
     echo "wine-startup-phases: timer failed for $exe:" >&2
     grep -a '^timer:' "$out/$name.trace" >&2 || true
   fi
-  wineserver -k >/dev/null 2>&1 || true
-  wineserver -w >/dev/null 2>&1 || true
-  rm -rf "$work/run"
+  kdr_bench_drop_run
   local first=SetDllDirectoryA
   [ "$exe" = bare_dialog.exe ] && first=InitCommonControlsEx
   # The program's main thread is the one that makes its first marked call

@@ -42,24 +42,8 @@ export WINEARCH=win32 WINEDEBUG=${WINEDEBUG:--all}
 # UI language 1033: the English texts.
 export LANG=C.UTF-8 LC_ALL=C.UTF-8
 
-xvfb_pid=
-cleanup() {
-  if [ -d "$work/run" ]; then
-    WINEPREFIX=$work/run wineserver -k >/dev/null 2>&1 || true
-    WINEPREFIX=$work/run wineserver -w >/dev/null 2>&1 || true
-    rm -rf "$work/run"
-  fi
-  [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null || true
-  [ "${KDR_TIMINGS_KEEP:-0}" = 1 ] || rm -rf "$out"
-}
-trap cleanup EXIT
-if [ -z "${DISPLAY:-}" ]; then
-  . "$root/scripts/xvfb.sh"
-  kdr_start_xvfb 150
-  xvfb_pid=$KDR_XVFB_PID
-fi
-
-winpath() { printf 'Z:%s' "${1//\//\\}"; }
+. "$root/bench/wine-bench.sh"
+kdr_bench_start "${KDR_TIMINGS_KEEP:-0}" 150
 
 # measure <output file> <timer arguments...>: one timer run in a fresh copy.
 # KDR_NO_NET=1 takes net.exe out of the copy.
@@ -76,9 +60,7 @@ measure() {
     echo "wine-timings: timer $* failed:" >&2
     cat "$file.err" >&2
   fi
-  wineserver -k >/dev/null 2>&1 || true
-  wineserver -w >/dev/null 2>&1 || true
-  rm -rf "$work/run"
+  kdr_bench_drop_run
 }
 
 # value <name> <files...>: the figures of one kind, one a line.
@@ -115,9 +97,7 @@ setup=$(winpath "$bin/KDR270Setup.exe")
 # The baseline is only one when it shows the exe's own template.
 cp -a "$base" "$work/run"
 WINEPREFIX=$work/run timeout 60 wine "$bin/robot.exe" template "$bare" > "$out/template.txt" 2>&1 || true
-WINEPREFIX=$work/run wineserver -k >/dev/null 2>&1 || true
-WINEPREFIX=$work/run wineserver -w >/dev/null 2>&1 || true
-rm -rf "$work/run"
+kdr_bench_drop_run
 if ! grep -q '^template matches' "$out/template.txt"; then
   echo "wine-timings: bare_dialog.exe does not hold dialog 102 as described:" >&2
   cat "$out/template.txt" >&2
