@@ -125,7 +125,7 @@ verdict() { awk -v v="$1" -v goal="$2" 'BEGIN { print (v <= goal) ? "met" : "MIS
 beyond=$(awk -v a="$setup_ms" -v b="$bare_ms" 'BEGIN { printf "%+.1f", a - b }')
 ratio=$(awk -v a="$setup_ms" -v b="$bare_ms" 'BEGIN { printf "%.2f", a / b }')
 nonet_beyond=$(awk -v a="$nonet_ms" -v b="$bare_ms" 'BEGIN { printf "%+.1f", a - b }')
-request=$(awk -v a="$setup_ms" -v b="$nonet_ms" 'BEGIN { printf "%+.1f", a - b }')
+children=$(awk -v a="$setup_ms" -v b="$nonet_ms" 'BEGIN { printf "%+.1f", a - b }')
 pauses=333
 install_beyond=$(awk -v a="$install_ms" -v p="$pauses" 'BEGIN { printf "%+.1f", a - p }')
 
@@ -139,7 +139,7 @@ echo "    median of the per-run differences $(paired_beyond | median) ms;" \
   "KDR270Setup.exe $(value dialog-ms "$out"/setup-*.txt | minimum) ms"
 echo "  KDR270Setup.exe without net.exe:             $nonet_ms ms  [$(value dialog-ms "$out"/nonet-*.txt | list)]"
 echo "    beyond the baseline: $nonet_beyond ms (median of the per-run differences $(paired_beyond nonet | median) ms);" \
-  "so net.exe and its console host cost $request ms of the start-up"
+  "so net.exe and its console host cost $children ms of the start-up"
 echo "  Install on COM1:, click to message box:     $install_ms ms  [$(value install-ms "$out"/install-*.txt | list)]"
 echo "  beyond the fixed pauses of $pauses ms: $install_beyond ms (goal at most +150 ms: $(verdict "${install_beyond#+}" 150));" \
   "fastest run $(value install-ms "$out"/install-*.txt | minimum) ms"

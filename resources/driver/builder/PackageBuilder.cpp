@@ -10,6 +10,8 @@
 // so nothing of the build machine or the moment reaches the archive.
 #include <zip.h>
 
+#include "HostFiles.h"
+
 #include <cstdio>
 #include <cstring>
 #include <string>
@@ -63,25 +65,12 @@ bool IsFolderEntry(const char* name) {
   return length > 0 && name[length - 1] == '/';
 }
 
-bool ReadWholeFile(const std::string& path, std::vector<unsigned char>* bytes) {
-  FILE* file = std::fopen(path.c_str(), "rb");
-  if (file == nullptr) return false;
-  unsigned char buffer[65536];
-  size_t count = 0;
-  while ((count = std::fread(buffer, 1, sizeof buffer, file)) > 0) {
-    bytes->insert(bytes->end(), buffer, buffer + count);
-  }
-  const bool ok = std::ferror(file) == 0;
-  std::fclose(file);
-  return ok;
-}
-
 bool AddEntry(zipFile zip, const std::string& packageFolder, const char* name) {
   const bool isFolder = IsFolderEntry(name);
   std::vector<unsigned char> data;
   if (!isFolder) {
     const std::string path = packageFolder + "/" + name;
-    if (!ReadWholeFile(path, &data)) {
+    if (!hostfiles::ReadWholeFile(path, &data)) {
       std::fprintf(stderr, "kdr_package_zip: cannot read %s\n", path.c_str());
       return false;
     }

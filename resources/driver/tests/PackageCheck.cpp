@@ -10,6 +10,8 @@
 // CRC that minizip accepts). Every fault is reported; exit 1 if any.
 #include <unzip.h>
 
+#include "HostFiles.h"
+
 #include <algorithm>
 #include <cstdio>
 #include <string>
@@ -50,25 +52,12 @@ std::vector<std::string> ExpectedEntries() {
   return entries;
 }
 
-bool ReadWholeFile(const std::string& path, std::vector<char>* bytes) {
-  FILE* file = std::fopen(path.c_str(), "rb");
-  if (file == nullptr) return false;
-  char buffer[65536];
-  size_t count = 0;
-  while ((count = std::fread(buffer, 1, sizeof buffer, file)) > 0) {
-    bytes->insert(bytes->end(), buffer, buffer + count);
-  }
-  const bool ok = std::ferror(file) == 0;
-  std::fclose(file);
-  return ok;
-}
-
 // 2020-01-15 12:00:00 in MS-DOS form, date in the high word.
 constexpr uLong kDosDateTime = ((((2020 - 1980) << 9) | (1 << 5) | 15) << 16) | (12 << 11);
 
 void CheckFileData(unzFile zip, const std::string& name, const std::string& stagedPath) {
-  std::vector<char> staged;
-  if (!ReadWholeFile(stagedPath, &staged)) {
+  std::vector<unsigned char> staged;
+  if (!hostfiles::ReadWholeFile(stagedPath, &staged)) {
     Fault(name, "staged file cannot be read");
     return;
   }
@@ -77,8 +66,8 @@ void CheckFileData(unzFile zip, const std::string& name, const std::string& stag
     return;
   }
   if (unzGetLocalExtrafield(zip, nullptr, 0) != 0) Fault(name, "local header has an extra field");
-  std::vector<char> unpacked;
-  char buffer[16384];
+  std::vector<unsigned char> unpacked;
+  unsigned char buffer[16384];
   int count = 0;
   while ((count = unzReadCurrentFile(zip, buffer, sizeof buffer)) > 0) {
     unpacked.insert(unpacked.end(), buffer, buffer + count);
