@@ -1,6 +1,7 @@
 #include "app/WizardFallback.h"
 
 #include "install/BoundedFormat.h"
+#include "install/SystemPrograms.h"
 #include "platform/Shell.h"
 #include "platform/SystemInfo.h"
 
@@ -43,9 +44,12 @@ void StartDriverWizard(platform::WindowHandle owner, const std::string& packageF
   QueryNativeArchitecture(&architecture);
   const std::string parameters = WizardParameters(packageFolder, architecture);
   if (parameters.empty()) return;
+  // Without the system folder nothing starts, as when the launch fails.
+  const std::string rundll32 = install::SystemProgramPath("rundll32.exe");
+  if (rundll32.empty()) return;
   // Not waited for: the dialog stays usable while the wizard runs.
   static_cast<void>(
-      platform::ShellOpen(owner, "open", "rundll32", parameters, "", platform::kSwShowNormal));
+      platform::ShellOpen(owner, "open", rundll32, parameters, "", platform::kSwShowNormal));
 }
 
 }  // namespace app

@@ -1,5 +1,6 @@
 #include "install/PrinterInstaller.h"
 
+#include "install/SystemPrograms.h"
 #include "platform/Shell.h"
 #include "platform/SystemInfo.h"
 
@@ -30,9 +31,12 @@ PrinterInstaller::PrinterInstaller() {
     ModelName[row] = kModelTable[row].modelName;
   }
   // Fire and forget: the spooler may be stopped on a fresh machine, and
-  // nothing here depends on whether the request worked.
-  static_cast<void>(platform::ShellOpen(nullptr, "open", "net", "start spooler", "",
-                                        platform::kSwHide));
+  // nothing here depends on whether the request worked. Without the system
+  // folder nothing is started, as when the launch fails.
+  const std::string net = SystemProgramPath("net.exe");
+  if (!net.empty())
+    static_cast<void>(
+        platform::ShellOpen(nullptr, "open", net, "start spooler", "", platform::kSwHide));
   UiLanguage = static_cast<int32_t>(platform::UserDefaultUiLanguage());
 }
 

@@ -2,6 +2,7 @@
 // and how the loader looks for DLLs.
 #pragma once
 #include <cstdint>
+#include <string>
 
 namespace platform {
 
@@ -25,7 +26,8 @@ bool QueryWindowsVersion(WindowsVersion* version);
 // GetUserDefaultUILanguage.
 uint16_t UserDefaultUiLanguage();
 
-// SetDllDirectoryA.
+// SetDllDirectoryA, looked up at run time: false where kernel32 lacks it
+// (Windows XP before SP1).
 bool SetDllSearchDirectory(const char* path);
 
 constexpr uint32_t kLoadLibrarySearchSystem32 = 0x800;
@@ -33,5 +35,10 @@ constexpr uint32_t kLoadLibrarySearchSystem32 = 0x800;
 // SetDefaultDllDirectories, looked up at run time: false where kernel32
 // lacks it (Windows XP, an unpatched Windows 7).
 bool SetDefaultDllSearchDirectories(uint32_t flags);
+
+// GetSystemDirectoryA: the system folder, without a trailing separator. For
+// a 32-bit program on 64-bit Windows the file system redirects it to
+// SysWOW64. False when it cannot be read or does not fit in MAX_PATH.
+bool SystemFolder(std::string* folder);
 
 }  // namespace platform

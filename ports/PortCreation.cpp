@@ -4,6 +4,7 @@
 #include <cstring>
 
 #include "install/BoundedFormat.h"
+#include "install/SystemPrograms.h"
 #include "platform/Pause.h"
 #include "platform/Registry.h"
 #include "platform/Shell.h"
@@ -43,6 +44,14 @@ void WriteTcpIpPortValues(platform::RegKey port, const std::string& addressText)
   SetText(port, "SNMP Community", "vorsak");
   SetDword(port, "SNMP Enabled", 0);
   SetDword(port, "SNMP Index", 1);
+}
+
+// The system's net.exe with `parameters`, hidden; the process handle, or
+// kNoHandle when nothing was launched (the system folder unknown included).
+platform::Handle LaunchNet(const char* parameters) {
+  const std::string net = install::SystemProgramPath("net.exe");
+  if (net.empty()) return platform::kNoHandle;
+  return platform::ShellLaunchKeepingProcess("open", net, parameters, platform::kSwHide);
 }
 
 }  // namespace
@@ -91,11 +100,12 @@ void CreateTcpIpPort(const std::string& addressText) {
 void RestartSpooler() {
   // The monitor reads its ports only when the spooler starts. A stop that
   // cannot be launched yields no handle, and the wait returns at once.
-  platform::WaitForProcessEnd(
-      platform::ShellLaunchKeepingProcess("open", "net", "stop spooler", platform::kSwHide));
+  // /y: with a service that depends on the spooler running (Fax), net asks
+  // "(Y/N)" in its hidden console and would wait for good; /y answers yes,
+  // so that service is stopped too and stays stopped.
+  platform::WaitForProcessEnd(LaunchNet("stop spooler /y"));
   platform::PauseMilliseconds(20);
-  platform::WaitForProcessEnd(
-      platform::ShellLaunchKeepingProcess("open", "net", "start spooler", platform::kSwHide));
+  platform::WaitForProcessEnd(LaunchNet("start spooler"));
 }
 
 }  // namespace ports

@@ -20,7 +20,8 @@ bool WriteSerialPortSettings(const std::string& portName, const std::string& bau
 // reported: a printer on the port shows whether it worked.
 void CreateTcpIpPort(const std::string& addressText);
 
-// "net stop spooler", then "net start spooler", each waited for.
+// "net stop spooler /y", then "net start spooler", each waited for; net is
+// the system folder's own.
 void RestartSpooler();
 
 }  // namespace ports

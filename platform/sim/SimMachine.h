@@ -120,7 +120,11 @@ class SimSystem {
   // Minutes east of UTC; local = UTC + offset.
   int32_t timeZoneOffsetMinutes = 0;
   platform::SystemTime localNow = {2024, 3, 2, 5, 7, 8, 9, 0};
+  bool hasSetDllDirectory = true;  // false: Windows XP before SP1
   bool hasSetDefaultDllDirectories = true;
+  // GetSystemDirectoryA; a 32-bit program on 64-bit Windows gets the same
+  // path, redirected to SysWOW64 by the file system.
+  std::string systemFolder = "C:\\Windows\\system32";
   std::string dllDirectory;  // last SetDllDirectoryA argument
   bool dllDirectorySet = false;
   uint32_t defaultDllDirectories = 0;

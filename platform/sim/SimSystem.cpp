@@ -47,6 +47,7 @@ uint16_t UserDefaultUiLanguage() {
 
 bool SetDllSearchDirectory(const char* path) {
   if (!sim::Enter("SetDllDirectoryA")) return false;
+  if (!sim::System().hasSetDllDirectory) return false;
   sim::System().dllDirectorySet = true;
   sim::System().dllDirectory = path ? path : "";
   return true;
@@ -56,6 +57,12 @@ bool SetDefaultDllSearchDirectories(uint32_t flags) {
   if (!sim::Enter("SetDefaultDllDirectories")) return false;
   if (!sim::System().hasSetDefaultDllDirectories) return false;
   sim::System().defaultDllDirectories = flags;
+  return true;
+}
+
+bool SystemFolder(std::string* folder) {
+  if (!sim::Enter("GetSystemDirectoryA")) return false;
+  *folder = sim::System().systemFolder;
   return true;
 }
 

@@ -7,8 +7,43 @@
 #include <new>
 
 #include "platform/DeviceInterfaces.h"
+#include "platform/win32/Win32SystemModules.h"
 
 namespace platform {
+namespace {
+
+// setupapi.dll is no Known DLL on Windows XP: loaded from the system folder
+// on first use.
+struct SetupApi {
+  HMODULE module = nullptr;
+  decltype(&SetupDiGetClassDevsA) getClassDevs = nullptr;
+  decltype(&SetupDiEnumDeviceInterfaces) enumDeviceInterfaces = nullptr;
+  decltype(&SetupDiGetDeviceInterfaceDetailA) getDeviceInterfaceDetail = nullptr;
+  decltype(&SetupDiDestroyDeviceInfoList) destroyDeviceInfoList = nullptr;
+};
+
+const SetupApi& Setup() {
+  static const SetupApi setup = [] {
+    SetupApi s;
+    s.module = LoadSystemModule("setupapi.dll");
+    s.getClassDevs = ModuleEntry<decltype(s.getClassDevs)>(s.module, "SetupDiGetClassDevsA");
+    s.enumDeviceInterfaces =
+        ModuleEntry<decltype(s.enumDeviceInterfaces)>(s.module, "SetupDiEnumDeviceInterfaces");
+    s.getDeviceInterfaceDetail = ModuleEntry<decltype(s.getDeviceInterfaceDetail)>(
+        s.module, "SetupDiGetDeviceInterfaceDetailA");
+    s.destroyDeviceInfoList =
+        ModuleEntry<decltype(s.destroyDeviceInfoList)>(s.module, "SetupDiDestroyDeviceInfoList");
+    return s;
+  }();
+  return setup;
+}
+
+template <typename Fn>
+bool Have(Fn entry) {
+  return CanCall(entry, Setup().module);
+}
+
+}  // namespace
 
 static GUID ToGuid(const Guid& g) {
   GUID out;
@@ -23,7 +58,8 @@ static HDEVINFO Set(DeviceInfoSet set) { return reinterpret_cast<HDEVINFO>(set);
 
 DeviceInfoSet GetClassDevices(const Guid& cls, uint32_t flags) {
   GUID g = ToGuid(cls);
-  HDEVINFO set = SetupDiGetClassDevsA(&g, nullptr, nullptr, flags);
+  if (!Have(Setup().getClassDevs)) return kInvalidDeviceInfoSet;
+  HDEVINFO set = Setup().getClassDevs(&g, nullptr, nullptr, flags);
   return set == INVALID_HANDLE_VALUE ? kInvalidDeviceInfoSet : reinterpret_cast<DeviceInfoSet>(set);
 }
 
@@ -31,7 +67,8 @@ static bool Interface(DeviceInfoSet set, const Guid& cls, uint32_t index,
                       SP_DEVICE_INTERFACE_DATA* data) {
   GUID g = ToGuid(cls);
   data->cbSize = sizeof(*data);
-  return SetupDiEnumDeviceInterfaces(Set(set), nullptr, &g, index, data) != FALSE;
+  if (!Have(Setup().enumDeviceInterfaces)) return false;
+  return Setup().enumDeviceInterfaces(Set(set), nullptr, &g, index, data) != FALSE;
 }
 
 bool EnumDeviceInterface(DeviceInfoSet set, const Guid& cls, uint32_t index, uint32_t* flags) {
@@ -45,15 +82,17 @@ bool GetDeviceInterfacePath(DeviceInfoSet set, const Guid& cls, uint32_t index,
                             std::string* devicePath) {
   SP_DEVICE_INTERFACE_DATA data = {};
   if (!Interface(set, cls, index, &data)) return false;
+  const auto getDetail = Setup().getDeviceInterfaceDetail;
+  if (!Have(getDetail)) return false;
   DWORD needed = 0;
-  SetupDiGetDeviceInterfaceDetailA(Set(set), &data, nullptr, 0, &needed, nullptr);
+  getDetail(Set(set), &data, nullptr, 0, &needed, nullptr);
   if (needed < sizeof(SP_DEVICE_INTERFACE_DETAIL_DATA_A)) return false;
   // A buffer that cannot be had is a failed read, not an exception.
   std::unique_ptr<char[]> buffer(new (std::nothrow) char[needed]);
   if (!buffer) return false;
   auto* detail = reinterpret_cast<SP_DEVICE_INTERFACE_DETAIL_DATA_A*>(buffer.get());
   detail->cbSize = sizeof(SP_DEVICE_INTERFACE_DETAIL_DATA_A);
-  if (!SetupDiGetDeviceInterfaceDetailA(Set(set), &data, detail, needed, nullptr, nullptr))
+  if (!getDetail(Set(set), &data, detail, needed, nullptr, nullptr))
     return false;
   // The path ends inside the buffer; never read past it.
   const char* path = detail->DevicePath;
@@ -62,7 +101,9 @@ bool GetDeviceInterfacePath(DeviceInfoSet set, const Guid& cls, uint32_t index,
   return true;
 }
 
-void DestroyDeviceInfoSet(DeviceInfoSet set) { SetupDiDestroyDeviceInfoList(Set(set)); }
+void DestroyDeviceInfoSet(DeviceInfoSet set) {
+  if (Have(Setup().destroyDeviceInfoList)) Setup().destroyDeviceInfoList(Set(set));
+}
 
 bool RegisterDeviceInterfaceNotices(WindowHandle window, const Guid& cls) {
   DEV_BROADCAST_DEVICEINTERFACE_A filter = {};

@@ -27,15 +27,33 @@ bool QueryWindowsVersion(WindowsVersion* version) {
 
 uint16_t UserDefaultUiLanguage() { return GetUserDefaultUILanguage(); }
 
-bool SetDllSearchDirectory(const char* path) { return SetDllDirectoryA(path) != FALSE; }
+// An entry of kernel32, which every process has loaded: GetModuleHandleA
+// only looks among the loaded modules and loads nothing.
+template <typename Fn>
+static Fn Kernel32Function(const char* name) {
+  HMODULE kernel = GetModuleHandleA("kernel32.dll");
+  return kernel ? reinterpret_cast<Fn>(reinterpret_cast<void*>(GetProcAddress(kernel, name)))
+                : nullptr;
+}
+
+bool SetDllSearchDirectory(const char* path) {
+  // Not imported: Windows XP has it only from SP1 on, and a missing import
+  // would keep the program from starting at all.
+  auto fn = Kernel32Function<BOOL(WINAPI*)(LPCSTR)>("SetDllDirectoryA");
+  return fn && fn(path);
+}
 
 bool SetDefaultDllSearchDirectories(uint32_t flags) {
-  using Fn = BOOL(WINAPI*)(DWORD);
-  HMODULE kernel = GetModuleHandleA("kernel32.dll");
-  auto fn = kernel ? reinterpret_cast<Fn>(
-                         reinterpret_cast<void*>(GetProcAddress(kernel, "SetDefaultDllDirectories")))
-                   : nullptr;
+  auto fn = Kernel32Function<BOOL(WINAPI*)(DWORD)>("SetDefaultDllDirectories");
   return fn && fn(flags);
+}
+
+bool SystemFolder(std::string* folder) {
+  char buffer[MAX_PATH] = {};
+  const UINT length = GetSystemDirectoryA(buffer, sizeof buffer);
+  if (length == 0 || length >= sizeof buffer) return false;
+  folder->assign(buffer, length);
+  return true;
 }
 
 void PauseMilliseconds(uint32_t milliseconds) { Sleep(milliseconds); }

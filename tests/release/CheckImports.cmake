@@ -1,11 +1,23 @@
-# KDR270Setup.exe imports only DLLs that every Windows from XP on has: the C
-# and C++ runtimes and zlib are linked in. A DLL that Wine happens to ship
-# (zlib1.dll, for one) would let every test under Wine pass while the exe
-# does not start on Windows.
-#   cmake -DOBJDUMP=<objdump> -DEXE=<KDR270Setup.exe> -P CheckImports.cmake
+# KDR270Setup.exe imports only Known DLLs (the list and its sources are in
+# cmake/Windows.cmake): the loader takes those from the system folder
+# whatever lies beside the exe. Every other DLL, a DLL that Wine happens to
+# ship (zlib1.dll, for one) included, would be looked for in the folder the
+# exe was started from first. It imports neither SetDllDirectoryA nor
+# SetDefaultDllDirectories either: Windows XP before SP1 lacks the first and
+# every XP the second, and one missing import keeps the exe from starting.
+#   cmake -DOBJDUMP=<objdump> -DEXE=<KDR270Setup.exe> "-DALLOWED=<DLL;...>"
+#         -P CheckImports.cmake
 cmake_minimum_required(VERSION 3.21)
-set(allowed ADVAPI32.DLL COMCTL32.DLL GDI32.DLL KERNEL32.DLL MSVCRT.DLL SETUPAPI.DLL
-            SHELL32.DLL USER32.DLL WINSPOOL.DRV)
+if(NOT ALLOWED)
+  message(FATAL_ERROR "no list of allowed DLLs given (ALLOWED)")
+endif()
+set(allowed "")
+foreach(dll IN LISTS ALLOWED)
+  string(TOUPPER "${dll}" upper)
+  list(APPEND allowed "${upper}")
+endforeach()
+set(forbidden_functions SetDllDirectoryA SetDllDirectoryW SetDefaultDllDirectories)
+
 execute_process(COMMAND ${OBJDUMP} -p ${EXE} RESULT_VARIABLE status OUTPUT_VARIABLE dump
                 ERROR_VARIABLE error)
 if(NOT status EQUAL 0)
@@ -25,7 +37,26 @@ foreach(line IN LISTS lines)
   endif()
 endforeach()
 if(foreign)
-  message(FATAL_ERROR "${EXE} imports DLLs that are not part of Windows: ${foreign}")
+  message(FATAL_ERROR "${EXE} imports DLLs that are not Known DLLs on every Windows from XP on: "
+                      "${foreign} (allowed: ${ALLOWED})")
+endif()
+
+# An import line of objdump: the hint-name table address, the hint, the name.
+string(REGEX MATCHALL "\n\t[0-9a-f]+\t +[0-9]+ +[A-Za-z_][A-Za-z0-9_@]*" entries "${dump}")
+if(NOT entries)
+  message(FATAL_ERROR "${EXE}: no imported function found in the objdump output")
+endif()
+set(found "")
+foreach(entry IN LISTS entries)
+  string(REGEX REPLACE "^.* " "" name "${entry}")
+  if(name IN_LIST forbidden_functions)
+    list(APPEND found "${name}")
+  endif()
+endforeach()
+if(found)
+  message(FATAL_ERROR "${EXE} imports ${found}: look it up at run time instead")
 endif()
 list(LENGTH lines count)
-message(STATUS "${count} imported DLLs, all part of Windows")
+list(LENGTH entries functions)
+message(STATUS "${count} imported DLLs, all Known DLLs; ${functions} functions, none of "
+               "${forbidden_functions}")

@@ -71,8 +71,8 @@ INT_PTR CALLBACK DialogProcedure(HWND window, UINT message, WPARAM wParam, LPARA
 intptr_t RunModalDialog(int templateId, WindowHandle owner, Dialog* dialog) {
   // Dialog templates may hold an IP address control, whose class comctl32
   // registers only when asked for its set.
-  INITCOMMONCONTROLSEX classes = {sizeof(classes), ICC_INTERNET_CLASSES};
-  InitCommonControlsEx(&classes);
+  // A failure shows when the dialog cannot be created.
+  static_cast<void>(InitCommonControlClasses(ICC_INTERNET_CLASSES));
   return DialogBoxParamA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(templateId),
                          static_cast<HWND>(owner), &DialogProcedure,
                          reinterpret_cast<LPARAM>(dialog));

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "platform/ui/Window.h"
+#include "platform/win32/Win32SystemModules.h"
 
 namespace ui {
 
@@ -91,7 +92,13 @@ int32_t SystemMetric(int32_t index) { return GetSystemMetrics(index); }
 bool InitCommonControlClasses(uint32_t classes) {
   static_assert(sizeof(INITCOMMONCONTROLSEX) == 8, "the record InitCommonControlsEx reads");
   INITCOMMONCONTROLSEX record = {sizeof(record), classes};
-  return InitCommonControlsEx(&record) != FALSE;
+  // comctl32.dll is no Known DLL: loaded from the system folder, never
+  // freed, since the classes it registers live in it.
+  static const HMODULE module = platform::LoadSystemModule("comctl32.dll");
+  static const auto init =
+      platform::ModuleEntry<decltype(&InitCommonControlsEx)>(module, "InitCommonControlsEx");
+  if (!platform::CanCall(init, module)) return false;
+  return init(&record) != FALSE;
 }
 
 bool RegisterForRestart(uint32_t flags) {
