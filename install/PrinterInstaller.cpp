@@ -14,9 +14,9 @@ struct ModelRow {
 };
 
 constexpr ModelRow kModelTable[kModelRows] = {
-    {"NL41.DLL", "NL41.GPD", "NL-41"},       {"NL41.DLL", "NL41C.GPD", "NL-41C"},
-    {"NL63.DLL", "NL63.GPD", "NL-63"},       {"KDR270.DLL", "KDR270.GPD", "KDR270"},
-    {"NL67.DLL", "NL67.GPD", "NL-67"},       {"NL52.DLL", "NL52.GPD", "NL-52"},
+    {"NL41.DLL", "NL41.GPD", "NL-41"},   {"NL41.DLL", "NL41C.GPD", "NL-41C"},
+    {"NL63.DLL", "NL63.GPD", "NL-63"},   {"KDR270.DLL", "KDR270.GPD", "KDR270"},
+    {"NL67.DLL", "NL67.GPD", "NL-67"},   {"NL52.DLL", "NL52.GPD", "NL-52"},
     {"NL52.DLL", "NL52C.GPD", "NL-52C"},
 };
 

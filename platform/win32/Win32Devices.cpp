@@ -1,6 +1,6 @@
-#include <windows.h>
 #include <dbt.h>
 #include <setupapi.h>
+#include <windows.h>
 
 #include <cstring>
 #include <memory>
@@ -92,8 +92,7 @@ bool GetDeviceInterfacePath(DeviceInfoSet set, const Guid& cls, uint32_t index,
   if (!buffer) return false;
   auto* detail = reinterpret_cast<SP_DEVICE_INTERFACE_DETAIL_DATA_A*>(buffer.get());
   detail->cbSize = sizeof(SP_DEVICE_INTERFACE_DETAIL_DATA_A);
-  if (!getDetail(Set(set), &data, detail, needed, nullptr, nullptr))
-    return false;
+  if (!getDetail(Set(set), &data, detail, needed, nullptr, nullptr)) return false;
   // The path ends inside the buffer; never read past it.
   const char* path = detail->DevicePath;
   size_t room = needed - static_cast<size_t>(path - buffer.get());

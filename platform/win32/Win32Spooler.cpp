@@ -33,7 +33,8 @@ const Winspool& Spool() {
     w.enumPrinters = ModuleEntry<decltype(w.enumPrinters)>(w.module, "EnumPrintersA");
     w.addPrinter = ModuleEntry<decltype(w.addPrinter)>(w.module, "AddPrinterA");
     w.closePrinter = ModuleEntry<decltype(w.closePrinter)>(w.module, "ClosePrinter");
-    w.setDefaultPrinter = ModuleEntry<decltype(w.setDefaultPrinter)>(w.module, "SetDefaultPrinterA");
+    w.setDefaultPrinter =
+        ModuleEntry<decltype(w.setDefaultPrinter)>(w.module, "SetDefaultPrinterA");
     w.configurePort = ModuleEntry<decltype(w.configurePort)>(w.module, "ConfigurePortA");
     return w;
   }();
@@ -69,9 +70,8 @@ bool AddDriverLevel3(const DriverInfo3& info) {
   record.pDataFile = Text(info.dataFile);
   record.pConfigFile = Text(info.configFile);
   record.pHelpFile = Text(info.helpFile);
-  record.pDependentFiles = info.dependentFiles.empty()
-                               ? nullptr
-                               : const_cast<LPSTR>(info.dependentFiles.data());
+  record.pDependentFiles =
+      info.dependentFiles.empty() ? nullptr : const_cast<LPSTR>(info.dependentFiles.data());
   record.pMonitorName = Text(info.monitorName);
   record.pDefaultDataType = Text(info.defaultDataType);
   if (!Have(Spool().addPrinterDriver)) return false;
@@ -115,7 +115,8 @@ Handle AddPrinterLevel2(const PrinterInfo2& info) {
   record.pDatatype = Text(info.datatype);
   record.Attributes = info.attributes;
   if (!Have(Spool().addPrinter)) return kNoHandle;
-  return reinterpret_cast<Handle>(Spool().addPrinter(nullptr, 2, reinterpret_cast<LPBYTE>(&record)));
+  return reinterpret_cast<Handle>(
+      Spool().addPrinter(nullptr, 2, reinterpret_cast<LPBYTE>(&record)));
 }
 
 bool ClosePrinterHandle(Handle printer) {

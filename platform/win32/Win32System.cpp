@@ -64,9 +64,9 @@ uint32_t LastErrorCode() { return GetLastError(); }
 
 std::string SystemErrorText(uint32_t code) {
   LPSTR buffer = nullptr;
-  DWORD n = FormatMessageA(FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM |
-                               FORMAT_MESSAGE_IGNORE_INSERTS,
-                           nullptr, code, 0x400, reinterpret_cast<LPSTR>(&buffer), 0, nullptr);
+  DWORD n = FormatMessageA(
+      FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS,
+      nullptr, code, 0x400, reinterpret_cast<LPSTR>(&buffer), 0, nullptr);
   std::string text = (n && buffer) ? std::string(buffer, n) : std::string();
   if (buffer) LocalFree(buffer);
   return text;

@@ -49,7 +49,7 @@ TEST_F(DialogInstallTest, EthernetInstallsOnTheTcpIpPortOfTheTypedAddress) {
     });
     EXPECT_EQ(TcpIpValue(port, "HostName"), Sz(c.address));
     ASSERT_EQ(sim::Shell().launches.size(), 3u) << "the start at construction, then stop and start";
-    EXPECT_EQ(sim::Shell().launches[1].parameters, "stop spooler");
+    EXPECT_EQ(sim::Shell().launches[1].parameters, "stop spooler /y");
     EXPECT_EQ(sim::Shell().launches[2].parameters, "start spooler");
     EXPECT_TRUE(sim::CalledBefore("ShellExecuteExA", "AddPrinterDriverA"))
         << "the spooler reads the new port before the printer is added";

@@ -76,6 +76,15 @@ TEST_F(DialogPackageTest, TakesTheCurrentDirectoryOutOfTheDllSearchBeforeEnterin
   EXPECT_TRUE(sim::CalledBefore("SetDefaultDllDirectories", "DialogBoxParamA"));
 }
 
+TEST_F(DialogPackageTest, RunsWhereKernel32LacksSetDllDirectory) {
+  sim::System().hasSetDllDirectory = false;  // Windows XP before SP1
+  sim::System().hasSetDefaultDllDirectories = false;
+  bool opened = false;
+  RunProgram([&](CTarnwickDlg& dlg) { opened = dlg.m_package.entered; });
+  EXPECT_TRUE(opened);
+  EXPECT_FALSE(sim::System().dllDirectorySet);
+}
+
 TEST_F(DialogPackageTest, RunsWhereKernel32LacksSetDefaultDllDirectories) {
   sim::System().hasSetDefaultDllDirectories = false;  // Windows XP
   bool opened = false;
@@ -88,7 +97,7 @@ TEST_F(DialogPackageTest, TheWizardButtonStartsTheWizardOnTheUnpackedInf) {
   RunProgram([](CTarnwickDlg& dlg) { sim::Click(dlg.Handle(), kIdWizardButton); });
   const sim::ShellLaunch* wizard = nullptr;
   for (const auto& l : sim::Shell().launches)
-    if (l.file == "rundll32") wizard = &l;
+    if (l.file == "C:\\Windows\\system32\\rundll32.exe") wizard = &l;
   ASSERT_NE(wizard, nullptr);
   EXPECT_EQ(wizard->parameters,
             "printui.dll PrintUIEntry /ii /f \"C:\\T\\Vey2020\\Windows x64\\NLDRVx64.INF\"");
@@ -102,7 +111,7 @@ TEST_F(DialogPackageTest, AFolderThatCouldNotBeEnteredIsNeverActedOn) {
     // The installation finds no file of this run to stage.
     EXPECT_FALSE(dlg.m_installer.Install(0, "USB001"));
   });
-  for (const auto& l : sim::Shell().launches) EXPECT_NE(l.file, "rundll32");
+  for (const auto& l : sim::Shell().launches) EXPECT_EQ(l.file.find("rundll32"), std::string::npos);
   EXPECT_EQ(Read("C:\\Start\\user.txt"), "mine") << "the current directory was not emptied";
   ASSERT_FALSE(sim::Logs().messageBoxes.empty());
   EXPECT_EQ(sim::Logs().messageBoxes[0].text, app::MessageTextsFor(1033).InstallErrorRunAsAdmin);

@@ -67,10 +67,11 @@ class PortCreationTest : public SimTest {
   static void ExpectSpoolerRestarted() {
     const auto& launches = sim::Shell().launches;
     ASSERT_EQ(launches.size(), 2u);
-    const char* parameters[] = {"stop spooler", "start spooler"};
+    // /y: net must never wait for an answer to "(Y/N)" in its hidden console.
+    const char* parameters[] = {"stop spooler /y", "start spooler"};
     for (int i = 0; i < 2; ++i) {
       EXPECT_EQ(launches[i].verb, "open");
-      EXPECT_EQ(launches[i].file, "net");
+      EXPECT_EQ(launches[i].file, "C:\\Windows\\system32\\net.exe") << "never a bare name";
       EXPECT_EQ(launches[i].parameters, parameters[i]);
       EXPECT_EQ(launches[i].directory, "");
       EXPECT_EQ(launches[i].show, platform::kSwHide);
@@ -179,13 +180,27 @@ TEST_F(PortCreationTest, AFailedValueWriteDoesNotStopTheOthers) {
 }
 
 TEST_F(PortCreationTest, AStopThatCannotLaunchIsStillFollowedByTheStart) {
-  sim::FailCall("ShellExecuteExA");
+  // The launch fails, or the system folder cannot be read for it and
+  // nothing is launched: either way the start follows.
+  for (const char* failing : {"ShellExecuteExA", "GetSystemDirectoryA"}) {
+    SCOPED_TRACE(failing);
+    sim::ResetMachine();
+    sim::FailCall(failing);
+    ports::RestartSpooler();
+    const auto& launches = sim::Shell().launches;
+    ASSERT_EQ(launches.size(), 1u);
+    EXPECT_EQ(launches[0].file, "C:\\Windows\\system32\\net.exe");
+    EXPECT_EQ(launches[0].parameters, "start spooler");
+    EXPECT_TRUE(launches[0].waitedFor);
+    EXPECT_EQ(sim::CountCalls("WaitForSingleObject"), 2u);
+    EXPECT_EQ(sim::System().pauses, std::vector<uint32_t>{20});
+  }
+}
+
+TEST_F(PortCreationTest, WithoutTheSystemFolderNothingIsLaunched) {
+  sim::FailAlways("GetSystemDirectoryA");
   ports::RestartSpooler();
-  const auto& launches = sim::Shell().launches;
-  ASSERT_EQ(launches.size(), 1u);
-  EXPECT_EQ(launches[0].parameters, "start spooler");
-  EXPECT_TRUE(launches[0].waitedFor);
-  EXPECT_EQ(sim::CountCalls("WaitForSingleObject"), 2u);
+  EXPECT_EQ(sim::CountCalls("ShellExecuteExA"), 0u);
   EXPECT_EQ(sim::System().pauses, std::vector<uint32_t>{20});
 }
 
@@ -229,8 +244,12 @@ TEST_F(PortCreationTest, AnySingleFailedCallLeavesNoKeyOpen) {
     if (failed != "RegCloseKey") {
       EXPECT_EQ(sim::Registry().OpenKeyCount(), 0);
     }
-    // Both commands are launched whenever the version was known.
-    EXPECT_EQ(sim::CountCalls("ShellExecuteExA"), failed == "GetVersionExA" ? 0u : 2u);
+    // Both commands are launched whenever the version was known, but one
+    // whose system folder could not be read.
+    const std::size_t launched = failed == "GetVersionExA"         ? 0u
+                                 : failed == "GetSystemDirectoryA" ? 1u
+                                                                   : 2u;
+    EXPECT_EQ(sim::CountCalls("ShellExecuteExA"), launched);
   }
 }
 

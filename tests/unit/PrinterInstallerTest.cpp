@@ -13,9 +13,9 @@ class PrinterInstallerTest : public SimTest {};
 TEST_F(PrinterInstallerTest, FillsTheSevenModelRows) {
   PrinterInstaller installer;
   const char* expected[7][3] = {
-      {"NL41.DLL", "NL41.GPD", "NL-41"},     {"NL41.DLL", "NL41C.GPD", "NL-41C"},
-      {"NL63.DLL", "NL63.GPD", "NL-63"},     {"KDR270.DLL", "KDR270.GPD", "KDR270"},
-      {"NL67.DLL", "NL67.GPD", "NL-67"},     {"NL52.DLL", "NL52.GPD", "NL-52"},
+      {"NL41.DLL", "NL41.GPD", "NL-41"},   {"NL41.DLL", "NL41C.GPD", "NL-41C"},
+      {"NL63.DLL", "NL63.GPD", "NL-63"},   {"KDR270.DLL", "KDR270.GPD", "KDR270"},
+      {"NL67.DLL", "NL67.GPD", "NL-67"},   {"NL52.DLL", "NL52.GPD", "NL-52"},
       {"NL52.DLL", "NL52C.GPD", "NL-52C"},
   };
   for (int row = 0; row < 7; ++row) {
@@ -34,7 +34,7 @@ TEST_F(PrinterInstallerTest, AsksTheShellToStartTheSpoolerHiddenWithoutWaiting) 
   ASSERT_EQ(launches.size(), 1u);
   EXPECT_EQ(launches[0].owner, nullptr);
   EXPECT_EQ(launches[0].verb, "open");
-  EXPECT_EQ(launches[0].file, "net");
+  EXPECT_EQ(launches[0].file, "C:\\Windows\\system32\\net.exe") << "never a bare name";
   EXPECT_EQ(launches[0].parameters, "start spooler");
   EXPECT_EQ(launches[0].directory, "");
   EXPECT_EQ(launches[0].show, platform::kSwHide);
@@ -44,12 +44,27 @@ TEST_F(PrinterInstallerTest, AsksTheShellToStartTheSpoolerHiddenWithoutWaiting) 
   EXPECT_TRUE(sim::CalledBefore("ShellExecuteA", "GetUserDefaultUILanguage"));
 }
 
-TEST_F(PrinterInstallerTest, AFailedSpoolerStartChangesNothing) {
-  sim::FailCall("ShellExecuteA");
-  sim::System().uiLanguage = 2052;
+TEST_F(PrinterInstallerTest, TakesNetFromTheSystemFolderItIsGiven) {
+  sim::System().systemFolder = "D:\\WINNT\\system32";
   PrinterInstaller installer;
-  EXPECT_EQ(installer.UiLanguage, 2052);
-  EXPECT_TRUE(sim::Logs().messageBoxes.empty());
+  ASSERT_EQ(sim::Shell().launches.size(), 1u);
+  EXPECT_EQ(sim::Shell().launches[0].file, "D:\\WINNT\\system32\\net.exe");
+}
+
+TEST_F(PrinterInstallerTest, AFailedSpoolerStartChangesNothing) {
+  // The launch fails, or the system folder cannot be read and nothing is
+  // launched at all.
+  for (const char* failing : {"ShellExecuteA", "GetSystemDirectoryA"}) {
+    SCOPED_TRACE(failing);
+    sim::ResetMachine();
+    sim::FailCall(failing);
+    sim::System().uiLanguage = 2052;
+    PrinterInstaller installer;
+    EXPECT_EQ(installer.UiLanguage, 2052);
+    EXPECT_TRUE(sim::Logs().messageBoxes.empty());
+    EXPECT_TRUE(sim::Shell().launches.empty());
+  }
+  EXPECT_EQ(sim::CountCalls("ShellExecuteA"), 0u) << "no launch without the system folder";
 }
 
 TEST_F(PrinterInstallerTest, TakesTheUiLanguageFromTheSystem) {
@@ -64,12 +79,9 @@ TEST_F(PrinterInstallerTest, MapsTheNativeArchitecture) {
   const struct {
     uint16_t code;
     const char* name;
-  } cases[] = {{0, "x86"},
-               {6, "Intel Itanium-based"},
-               {9, "x64"},
-               {0xFFFF, "Unknown architecture"},
-               {12, "Unknown"},
-               {5, "Unknown"}};
+  } cases[] = {{0, "x86"},      {6, "Intel Itanium-based"},
+               {9, "x64"},      {0xFFFF, "Unknown architecture"},
+               {12, "Unknown"}, {5, "Unknown"}};
   PrinterInstaller installer;
   for (const auto& c : cases) {
     sim::System().nativeArchitecture = c.code;

@@ -11,8 +11,12 @@ TEST_F(WizardFallbackTest, StartsTheWizardOnTheInfOfTheMachinesArchitecture) {
     uint16_t native;
     const char* parameters;  // empty: nothing is launched
   } cases[] = {
-      {9, "printui.dll PrintUIEntry /ii /f \"C:\\Users\\A B\\Temp\\Vey2020\\Windows x64\\NLDRVx64.INF\""},
-      {0, "printui.dll PrintUIEntry /ii /f \"C:\\Users\\A B\\Temp\\Vey2020\\Windows NT x86\\NLDRV.INF\""},
+      {9,
+       "printui.dll PrintUIEntry /ii /f \"C:\\Users\\A B\\Temp\\Vey2020\\Windows "
+       "x64\\NLDRVx64.INF\""},
+      {0,
+       "printui.dll PrintUIEntry /ii /f \"C:\\Users\\A B\\Temp\\Vey2020\\Windows NT "
+       "x86\\NLDRV.INF\""},
       {6, ""},
       {12, ""},
       {0xFFFF, ""},
@@ -30,7 +34,7 @@ TEST_F(WizardFallbackTest, StartsTheWizardOnTheInfOfTheMachinesArchitecture) {
     ASSERT_EQ(launches.size(), 1u) << c.native;
     EXPECT_EQ(launches[0].owner, owner);
     EXPECT_EQ(launches[0].verb, "open");
-    EXPECT_EQ(launches[0].file, "rundll32");
+    EXPECT_EQ(launches[0].file, "C:\\Windows\\system32\\rundll32.exe") << "never a bare name";
     EXPECT_EQ(launches[0].parameters, c.parameters);
     EXPECT_EQ(launches[0].directory, "");
     EXPECT_EQ(launches[0].show, platform::kSwShowNormal);
@@ -49,6 +53,14 @@ TEST_F(WizardFallbackTest, MapsArchitectures) {
     EXPECT_TRUE(app::QueryNativeArchitecture(&code));
     EXPECT_EQ(code, c.code) << c.native;
   }
+}
+
+TEST_F(WizardFallbackTest, WithoutTheSystemFolderNothingIsStarted) {
+  sim::System().nativeArchitecture = 9;
+  sim::FailCall("GetSystemDirectoryA");
+  app::StartDriverWizard(nullptr, "C:\\T\\Vey2020");
+  EXPECT_EQ(sim::CountCalls("ShellExecuteA"), 0u);
+  EXPECT_TRUE(sim::Logs().messageBoxes.empty()) << "a failed launch shows nothing";
 }
 
 TEST_F(WizardFallbackTest, ACommandThatWouldNotFitIsNotCut) {
