@@ -1,6 +1,7 @@
+#include <windows.h>
+// After <windows.h>, which they need.
 #include <dbt.h>
 #include <setupapi.h>
-#include <windows.h>
 
 #include <cstring>
 #include <memory>
