@@ -4,12 +4,17 @@
 # after Exit the folder exists and is empty.
 # prefixes: win32 win64
 
-# The program and a recording rundll32 in a folder of their own.
+# The program in a folder of their own, and a recording rundll32 in place of
+# the system folder's (Wine's printui does not implement /ii; native, since
+# Wine would run its builtin rundll32 from there).
 app=$KDR_ARTIFACTS/app
 mkdir -p "$app"
 cp "$KDR_BIN/KDR270Setup.exe" "$app/"
-cp "$KDR_BIN/fake_rundll32.exe" "$app/rundll32.exe"
-export KDR_RUNDLL_LOG="$(winepath -w "$KDR_ARTIFACTS/rundll32.log" 2>/dev/null)"
+system=$(winepath -u "$(kdr_wine "$KDR_BIN/launch_recorder.exe" --system-folder | tr -d '\r')" 2>/dev/null)
+cp "$KDR_BIN/launch_recorder.exe" "$system/rundll32.exe"
+export WINEDLLOVERRIDES="rundll32.exe=n"
+KDR_LAUNCH_LOG=$(winepath -w "$KDR_ARTIFACTS/rundll32.log" 2>/dev/null)
+export KDR_LAUNCH_LOG
 
 kdr_lang en
 kdr_start "$app/KDR270Setup.exe"
