@@ -1,7 +1,10 @@
 # Under Wine's relay trace: the installer takes the current directory out of
 # the DLL search (SetDllDirectoryA("")) and narrows it to System32
 # (SetDefaultDllDirectories(0x800)) before the package folder becomes its
-# current directory, and its own code loads no DLL by a relative name.
+# current directory, and its own code loads DLLs only by their full path in
+# the system folder, their own imports looked for beside them
+# (LOAD_WITH_ALTERED_SEARCH_PATH, 8): comctl32.dll and setupapi.dll by the
+# time the dialog is open.
 # prefixes: win32
 
 kdr_lang en
@@ -23,13 +26,17 @@ grep -m1 -F 'Call KERNEL32.SetDllDirectoryA(' relay.log | grep -Fq '"")' ||
   kdr_fail "the DLL search was narrowed only after the current directory changed"
 
 # The installer's thread is the one that narrowed the search; calls made from
-# its own image (loaded at 0x00400000) that load a DLL must name nothing
-# outside System32 by a relative path.
+# its own image (loaded at 0x00400000) that load a DLL must name a full path
+# in System32.
 thread=$(grep -m1 -F 'Call KERNEL32.SetDllDirectoryA(' relay.log | cut -d: -f1)
 grep -E "^$thread:Call KERNEL32.LoadLibrary(Ex)?[AW]\(" relay.log | grep -E 'ret=004[0-9a-f]{5}' \
   > own-loads.txt || true
-if [ -s own-loads.txt ]; then
-  kdr_fail "the installer's own code loads DLLs: $(cat own-loads.txt)"
+system_load='Call KERNEL32\.LoadLibraryExA\([0-9a-f]+ "C:\\\\windows\\\\system32\\\\[a-z0-9]+\.(dll|drv)",00000000,00000008\)'
+if grep -Ev "$system_load" own-loads.txt > other-loads.txt; then
+  kdr_fail "the installer's own code loads DLLs by other names: $(cat other-loads.txt)"
 fi
+for dll in comctl32.dll setupapi.dll; do
+  grep -qiF "system32\\\\$dll\"" own-loads.txt || kdr_fail "$dll was not loaded from System32"
+done
 rm -f relay.log
 echo "dll search: narrowed at trace lines $dll_dir and $default_dirs, folder entered at $current"
