@@ -19,6 +19,7 @@ app=$KDR_ARTIFACTS/app
 mkdir -p "$app"
 cp "$KDR_BIN/KDR270Setup.exe" "$app/"
 for name in "${names[@]}"; do cp "$KDR_BIN/planted.dll" "$app/$name"; done
+# shellcheck disable=SC2034  # read by kdr_install_start
 kdr_install_exe=$app/KDR270Setup.exe
 
 # As root, Wine writes through the read-only attribute: the immutable flag

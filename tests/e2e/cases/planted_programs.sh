@@ -33,6 +33,7 @@ app=$KDR_ARTIFACTS/app
 mkdir -p "$app"
 cp "$KDR_BIN/KDR270Setup.exe" "$app/"
 for name in net.exe net.com rundll32.exe; do cp "$recorder" "$app/$name"; done
+# shellcheck disable=SC2034  # read by kdr_install_start
 kdr_install_exe=$app/KDR270Setup.exe
 
 # In the package folder. As root, Wine writes through the read-only
