@@ -68,8 +68,11 @@ void UnpackArchive(const uint8_t* data, uint32_t size, PackageFolder* package) {
     info.name[0] = '\0';
     if (reader->GetEntryInfo(i, &info) != ZipOk) continue;
     if (reader->ExtractEntry(i, info.name) != ZipOk) continue;
-    if ((info.attributes & platform::kFileAttributeDirectory) == 0)
-      package->unpackedFiles.push_back(AsWindowsRelative(info.name));
+    if ((info.attributes & platform::kFileAttributeDirectory) == 0) {
+      // ZipOk: the file holds exactly these bytes, as the archive says.
+      package->unpackedFiles.push_back(
+          {AsWindowsRelative(info.name), info.uncompressedSize, info.crc32});
+    }
   }
   static_cast<void>(reader->Close());
 }

@@ -33,7 +33,10 @@ class ZipReader {
   ZipResult SetBaseFolder(const std::string& path);
 
   // Writes entry `index` as the file or folder `name` below the base folder
-  // (callers pass the name GetEntryInfo reported for the same index).
+  // (callers pass the name GetEntryInfo reported for the same index). A file
+  // written with ZipOk holds exactly the entry's uncompressedSize bytes, whose
+  // CRC-32 was checked against the entry's crc32; any other result leaves no
+  // file of this extraction behind.
   ZipResult ExtractEntry(int32_t index, const std::string& name);
 
   // Releases the archive. Always ZipOk; the reader is then only destroyed.
