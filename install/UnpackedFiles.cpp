@@ -39,21 +39,27 @@ bool FileMatchesUnpacked(const std::string& path, const UnpackedFile& expected) 
   if (file == platform::kInvalidFileHandle) return false;
   uLong crc = crc32(0L, Z_NULL, 0);
   uint64_t total = 0;
-  bool readable = true;
+  bool same = true;
   for (;;) {
     uint32_t got = 0;
     if (!platform::ReadFromFile(file, buffer.get(), kReadChunk, &got)) {
-      readable = false;
+      same = false;
       break;
     }
     if (got == 0) break;
+    // A longer file, or other bytes, is a different file: no need to read on.
+    if (total + got > expected.bytes.size() ||
+        expected.bytes.compare(static_cast<std::size_t>(total), got,
+                               reinterpret_cast<const char*>(buffer.get()), got) != 0) {
+      same = false;
+      break;
+    }
     total += got;
-    // A longer file is a different one; no need to read the rest.
-    if (total > expected.size) break;
     crc = crc32(crc, buffer.get(), got);
   }
   static_cast<void>(platform::CloseFile(file));
-  return readable && total == expected.size && static_cast<uint32_t>(crc) == expected.crc32;
+  return same && total == expected.bytes.size() && total == expected.size &&
+         static_cast<uint32_t>(crc) == expected.crc32;
 }
 
 }  // namespace install

@@ -54,7 +54,7 @@ class InstallFixture : public SimTest {
       const std::string bytes = environment + ":" + file;
       sim::Files().WriteFile(PackagePath(environment, file), bytes);
       unpacked_.push_back(
-          {environment + "\\" + file, static_cast<uint32_t>(bytes.size()), Crc32(bytes)});
+          {environment + "\\" + file, static_cast<uint32_t>(bytes.size()), Crc32(bytes), bytes});
     }
   }
 

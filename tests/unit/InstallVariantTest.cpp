@@ -284,6 +284,42 @@ TEST_F(InstallVariantTest, AFileChangedSinceUnpackingIsNeverRegistered) {
   }
 }
 
+// A CRC-32 is no proof: "plumless" and "buckeroo" share one, and so does any
+// file with those eight bytes swapped, size and all.
+TEST_F(InstallVariantTest, OtherBytesOfTheSameSizeAndCrc32AreNeverRegistered) {
+  UnpackPackage(kX64);
+  const std::string genuine = "MZ plumless driver";
+  const std::string forged = "MZ buckeroo driver";
+  ASSERT_EQ(Crc32(genuine), Crc32(forged));
+  const std::string path = PackagePath(kX64, "UNIDRV.DLL");
+  for (auto& file : unpacked_) {
+    if (file.path == std::string(kX64) + "\\UNIDRV.DLL")
+      file = {file.path, static_cast<uint32_t>(genuine.size()), Crc32(genuine), genuine};
+  }
+  ASSERT_TRUE(sim::Files().WriteFile(path, forged));
+  PrinterInstaller installer;
+  Prepare(installer);
+
+  EXPECT_FALSE(installer.InstallX64(3, "USB001"));
+
+  EXPECT_EQ(sim::CountCalls("AddPrinterDriverA"), 0u);
+  EXPECT_TRUE(StagedFiles(kX64).empty());
+  EXPECT_EQ(BoxTexts(),
+            std::vector<std::string>{app::MessageTextsFor(1033).InstallErrorRunAsAdminAntivirus});
+
+  // The bytes it was told of install.
+  FreshMachine();
+  UnpackPackage(kX64);
+  for (auto& file : unpacked_) {
+    if (file.path == std::string(kX64) + "\\UNIDRV.DLL")
+      file = {file.path, static_cast<uint32_t>(genuine.size()), Crc32(genuine), genuine};
+  }
+  ASSERT_TRUE(sim::Files().WriteFile(path, genuine));
+  PrinterInstaller again;
+  Prepare(again);
+  EXPECT_TRUE(again.InstallX64(3, "USB001"));
+}
+
 TEST_F(InstallVariantTest, AStagedCopyThatCannotBeReadBackIsNotRegistered) {
   for (const char* failing : {"CreateFileA", "ReadFile"}) {
     SCOPED_TRACE(failing);

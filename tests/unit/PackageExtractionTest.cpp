@@ -87,6 +87,7 @@ TEST_F(PackageExtractionTest, UnpacksTheArchiveOfTheLanguageIntoTheFolderAndEnte
     // What the archive says of each file is what was written.
     for (const auto& file : package.unpackedFiles) {
       const std::string bytes = Read("C:\\T\\Vey2020\\" + file.path);
+      EXPECT_EQ(file.bytes, bytes) << file.path;
       EXPECT_EQ(file.size, bytes.size()) << file.path;
       EXPECT_EQ(file.crc32, crc32(0, reinterpret_cast<const Bytef*>(bytes.data()),
                                   static_cast<uInt>(bytes.size())))
