@@ -42,16 +42,6 @@ constexpr uint32_t kDriverDirectorySize = 256;
 constexpr const char* kUnidrvFiles[] = {"UNIDRV.DLL", "UNIDRVUI.DLL", "UNIRES.DLL",
                                         "UNIDRV.HLP", "TTFSUB.GPD",   "STDNAMES.GPD"};
 
-// Package paths match as Windows paths do: either separator, any case.
-std::string PathKey(const std::string& path) {
-  std::string key = path;
-  for (char& c : key) {
-    if (c == '/') c = '\\';
-    if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
-  }
-  return key;
-}
-
 // The dependent files as DRIVER_INFO_3 wants them: NUL-separated and ended
 // by an empty entry. The newlines become NULs in place, so the text keeps
 // its length and the trailing NULs are slack after the end marker.
@@ -90,12 +80,8 @@ void PrinterInstaller::ShowSystemErrorThen(uint32_t errorCode, TextRole role) co
   ShowMessage(app::MessageTextsFor(UiLanguage).*role);
 }
 
-bool PrinterInstaller::IsUnpackedFile(const std::string& relativePath) const {
-  if (!UnpackedFiles) return true;
-  const std::string key = PathKey(relativePath);
-  for (const std::string& file : *UnpackedFiles)
-    if (PathKey(file) == key) return true;
-  return false;
+const UnpackedFile* PrinterInstaller::FindUnpacked(const std::string& relativePath) const {
+  return UnpackedFiles ? FindUnpackedFile(*UnpackedFiles, relativePath) : nullptr;
 }
 
 std::vector<std::string> PrinterInstaller::DriverFileNames() const {
@@ -105,17 +91,30 @@ std::vector<std::string> PrinterInstaller::DriverFileNames() const {
 }
 
 bool PrinterInstaller::StageDriverFiles(const DriverVariant& variant,
-                                        const std::string& driverDirectory) const {
+                                        const std::string& driverDirectory,
+                                        std::vector<std::string>* staged) const {
+  std::vector<const UnpackedFile*> expected;
   bool allCopied = true;
   for (const std::string& name : DriverFileNames()) {
     // Relative: the package folder is the current directory.
     const std::string source = std::string(variant.environment) + "\\" + name;
+    const std::string target = JoinPath(driverDirectory, name);
     // A file this run did not unpack may be a stale or planted one.
-    const bool copied = IsUnpackedFile(source) &&
-                        platform::CopyOneFile(source, JoinPath(driverDirectory, name), false);
+    const UnpackedFile* unpacked = FindUnpacked(source);
+    const bool copied = unpacked && platform::CopyOneFile(source, target, false);
+    if (copied) {
+      staged->push_back(target);
+      expected.push_back(unpacked);
+    }
     allCopied = allCopied && copied;
   }
-  return allCopied;
+  if (!allCopied) return false;
+  // The package folder is the user's: any program may have swapped a file
+  // since it was unpacked. The copies lie where only administrators write,
+  // so what is read back now is what the spooler will get.
+  for (std::size_t i = 0; i < staged->size(); ++i)
+    if (!FileMatchesUnpacked((*staged)[i], *expected[i])) return false;
+  return true;
 }
 
 void PrinterInstaller::RemoveStagedFiles(const std::string& driverDirectory) const {
@@ -147,7 +146,10 @@ bool PrinterInstaller::InstallVariant(const DriverVariant& variant, int osLevel,
   static_cast<void>(platform::RemoveFile(driverDirectory + "\\" + modelDll));
   static_cast<void>(platform::RemoveFile(driverDirectory + "\\" + modelGpd));
 
-  if (!StageDriverFiles(variant, driverDirectory)) {
+  std::vector<std::string> staged;
+  if (!StageDriverFiles(variant, driverDirectory, &staged)) {
+    // Nothing unchecked stays beside the spooler's drivers.
+    for (const std::string& file : staged) static_cast<void>(platform::RemoveFile(file));
     ShowMessage(app::MessageTextsFor(UiLanguage).*copyFailed);
     return false;
   }

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "app/Texts.h"
+#include "install/UnpackedFiles.h"
 #include "platform/Types.h"
 
 namespace install {
@@ -59,11 +60,12 @@ class PrinterInstaller {
   // The owner of every message box: the dialog sets it once its window
   // exists; until then boxes have no owner.
   platform::WindowHandle Owner = nullptr;
-  // The package files this run unpacked, relative to the package folder
-  // ("Windows x64\UNIDRV.DLL"), set by the extraction. Only these are staged,
-  // so a file left over from an earlier run is never installed. Null: no
-  // restriction.
-  const std::vector<std::string>* UnpackedFiles = nullptr;
+  // The package files this run unpacked, with the archive's size and CRC-32
+  // of each, set by the extraction. Only these are staged, and each staged
+  // copy must still match the archive, so neither a file left from an earlier
+  // run nor one swapped in the user's folder since is installed. Null: the
+  // run unpacked nothing, and nothing is staged.
+  const std::vector<UnpackedFile>* UnpackedFiles = nullptr;
 
  private:
   struct DriverVariant;
@@ -71,9 +73,12 @@ class PrinterInstaller {
   // The eight driver files in staging order: the model's DLL and GPD file,
   // then the six Unidrv files.
   std::vector<std::string> DriverFileNames() const;
-  bool StageDriverFiles(const DriverVariant& variant, const std::string& driverDirectory) const;
+  // Copies the eight files, then reads every copy back against the archive.
+  // `staged` gets the copies made, whatever the result.
+  bool StageDriverFiles(const DriverVariant& variant, const std::string& driverDirectory,
+                        std::vector<std::string>* staged) const;
   void RemoveStagedFiles(const std::string& driverDirectory) const;
-  bool IsUnpackedFile(const std::string& relativePath) const;
+  const UnpackedFile* FindUnpacked(const std::string& relativePath) const;
   void ShowMessage(const std::string& text) const;
   // The system's text for `errorCode`, then the text of `role`.
   void ShowSystemErrorThen(uint32_t errorCode, const char* app::MessageTexts::*role) const;

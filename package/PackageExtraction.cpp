@@ -1,6 +1,7 @@
 #include "package/PackageExtraction.h"
 
 #include <cstring>
+#include <utility>
 
 #include "install/BoundedFormat.h"
 #include "install/FolderCleanup.h"
@@ -63,13 +64,17 @@ void UnpackArchive(const uint8_t* data, uint32_t size, PackageFolder* package) {
   static_cast<void>(reader->GetEntryInfo(-1, &info));
   const int32_t count = info.index;
   static_cast<void>(reader->SetBaseFolder(package->path));
+  std::string written;
   for (int32_t i = 0; i < count; ++i) {
     // Every index is attempted, whatever became of the one before.
     info.name[0] = '\0';
     if (reader->GetEntryInfo(i, &info) != ZipOk) continue;
-    if (reader->ExtractEntry(i, info.name) != ZipOk) continue;
-    if ((info.attributes & platform::kFileAttributeDirectory) == 0)
-      package->unpackedFiles.push_back(AsWindowsRelative(info.name));
+    if (reader->ExtractEntry(i, info.name, &written) != ZipOk) continue;
+    if ((info.attributes & platform::kFileAttributeDirectory) == 0) {
+      // ZipOk: the file holds exactly these bytes, as the archive says.
+      package->unpackedFiles.push_back(
+          {AsWindowsRelative(info.name), info.uncompressedSize, info.crc32, std::move(written)});
+    }
   }
   static_cast<void>(reader->Close());
 }

@@ -5,6 +5,8 @@
 #include <string>
 #include <vector>
 
+#include "install/UnpackedFiles.h"
+
 namespace package {
 
 // Resource ids of type "ZIP": Chinese option texts, and English ones.
@@ -21,9 +23,10 @@ struct PackageFolder {
   std::string path;  // "<temp>Vey2020\", as formed
   bool entered = false;
   // The files this run wrote, as "Windows x64\UNIDRV.DLL" relative to the
-  // folder: only these may be staged into the spooler. A file planted or left
+  // folder, with the archive's size and CRC-32 of each: only these may be
+  // staged into the spooler, and only with those bytes. A file planted or left
   // read-only by another process is not among them.
-  std::vector<std::string> unpackedFiles;
+  std::vector<install::UnpackedFile> unpackedFiles;
 
   // The path without its final separator, as the current directory reads.
   std::string Folder() const;

@@ -23,6 +23,9 @@ struct ZipEntryInfo {
   platform::FileTime writeTime = 0;
   uint32_t compressedSize = 0;
   uint32_t uncompressedSize = 0;
+  // The CRC-32 of the uncompressed bytes, from the central-directory record.
+  // A file written with ZipOk holds uncompressedSize bytes of this CRC-32.
+  uint32_t crc32 = 0;
 };
 
 }  // namespace package

@@ -150,6 +150,7 @@ ZipResult ZipReader::DescribeCurrent(int32_t index, ZipEntryInfo* info, EntryFac
   info->index = index;
   info->compressedSize = static_cast<uint32_t>(record.compressed_size);
   info->uncompressedSize = static_cast<uint32_t>(record.uncompressed_size);
+  info->crc32 = static_cast<uint32_t>(record.crc);
 
   facts->method = static_cast<uint32_t>(record.compression_method);
   facts->flags = static_cast<uint32_t>(record.flag);

@@ -33,8 +33,12 @@ class ZipReader {
   ZipResult SetBaseFolder(const std::string& path);
 
   // Writes entry `index` as the file or folder `name` below the base folder
-  // (callers pass the name GetEntryInfo reported for the same index).
-  ZipResult ExtractEntry(int32_t index, const std::string& name);
+  // (callers pass the name GetEntryInfo reported for the same index). A file
+  // written with ZipOk holds exactly the entry's uncompressedSize bytes, whose
+  // CRC-32 was checked against the entry's crc32; any other result leaves no
+  // file of this extraction behind. With `written`, a file's bytes are kept
+  // there too (emptied unless the result is ZipOk).
+  ZipResult ExtractEntry(int32_t index, const std::string& name, std::string* written = nullptr);
 
   // Releases the archive. Always ZipOk; the reader is then only destroyed.
   ZipResult Close();
@@ -54,9 +58,10 @@ class ZipReader {
   ZipResult PositionOn(int32_t index);
   ZipResult DescribeCurrent(int32_t index, ZipEntryInfo* info, EntryFacts* facts);
   ZipResult ReadLocalExtraField(ZipEntryInfo* info);
-  ZipResult ExtractFile(const std::string& name, const ZipEntryInfo& info, const EntryFacts& facts);
+  ZipResult ExtractFile(const std::string& name, const ZipEntryInfo& info, const EntryFacts& facts,
+                        std::string* written);
   ZipResult OpenData(const EntryFacts& facts);
-  ZipResult CopyData(platform::FileHandle file, const ZipEntryInfo& info);
+  ZipResult CopyData(platform::FileHandle file, const ZipEntryInfo& info, std::string* written);
   void CloseData();
 
   MemoryArchiveSource source_;

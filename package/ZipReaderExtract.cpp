@@ -32,7 +32,8 @@ void RemovePartialFile(const std::string& target, uint32_t attributes) {
 
 }  // namespace
 
-ZipResult ZipReader::ExtractEntry(int32_t index, const std::string& name) {
+ZipResult ZipReader::ExtractEntry(int32_t index, const std::string& name, std::string* written) {
+  if (written) written->clear();
   if (archive_ == nullptr) return ZipCannotOpen;
   if (index < 0 || index >= entryCount_) return ZipBadIndex;
   ZipResult result = PositionOn(index);
@@ -50,11 +51,13 @@ ZipResult ZipReader::ExtractEntry(int32_t index, const std::string& name) {
     return ZipCannotOpen;
   }
   if (directory) return EnsureFolder(baseFolder_, name) ? ZipOk : ZipCannotOpen;
-  return ExtractFile(name, info, facts);
+  result = ExtractFile(name, info, facts, written);
+  if (result != ZipOk && written) written->clear();
+  return result;
 }
 
 ZipResult ZipReader::ExtractFile(const std::string& name, const ZipEntryInfo& info,
-                                 const EntryFacts& facts) {
+                                 const EntryFacts& facts, std::string* written) {
   std::string folder;
   std::string leaf;
   SplitFolderAndLeaf(name, &folder, &leaf);
@@ -81,7 +84,7 @@ ZipResult ZipReader::ExtractFile(const std::string& name, const ZipEntryInfo& in
     CloseData();
     return ZipCannotOpen;
   }
-  result = CopyData(file, info);
+  result = CopyData(file, info, written);
   platform::CloseFile(file);
   CloseData();
   if (result != ZipOk) RemovePartialFile(target, info.attributes);
@@ -122,13 +125,16 @@ void ZipReader::CloseData() {
 
 // minizip says the entry is complete when no uncompressed bytes remain; it
 // checks the CRC-32 as it closes a complete entry.
-ZipResult ZipReader::CopyData(platform::FileHandle file, const ZipEntryInfo& info) {
+ZipResult ZipReader::CopyData(platform::FileHandle file, const ZipEntryInfo& info,
+                              std::string* written) {
   unzFile archive = Archive(archive_);
   for (;;) {
     const int read = unzReadCurrentFile(archive, copyBuffer_.get(), kCopyBufferSize);
     if (read < 0) return ZipInflateFailed;
     if (read > 0 && !platform::WriteToFile(file, copyBuffer_.get(), static_cast<uint32_t>(read)))
       return ZipWriteFailed;
+    if (read > 0 && written)
+      written->append(reinterpret_cast<const char*>(copyBuffer_.get()), static_cast<size_t>(read));
     if (unzeof(archive) == 1) {
       dataOpen_ = false;
       if (unzCloseCurrentFile(archive) != UNZ_OK) return ZipInflateFailed;

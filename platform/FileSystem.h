@@ -54,6 +54,14 @@ bool WriteToFile(FileHandle file, const void* data, uint32_t size);
 // SetFileTime(file, creation, access, write).
 bool SetFileTimes(FileHandle file, FileTime creation, FileTime access, FileTime write);
 
+// CreateFileA(path, GENERIC_READ, FILE_SHARE_READ, default security,
+// OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, NULL).
+FileHandle OpenFileForReading(const std::string& path);
+
+// ReadFile: up to `size` bytes into `buffer`; `*read` says how many, 0 at
+// the end of the file.
+bool ReadFromFile(FileHandle file, void* buffer, uint32_t size, uint32_t* read);
+
 // CloseHandle.
 bool CloseFile(FileHandle file);
 

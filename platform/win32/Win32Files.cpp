@@ -50,6 +50,19 @@ bool SetFileTimes(FileHandle file, FileTime creation, FileTime access, FileTime 
   return SetFileTime(reinterpret_cast<HANDLE>(file), &c, &a, &w) != FALSE;
 }
 
+FileHandle OpenFileForReading(const std::string& path) {
+  HANDLE h = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
+                         FILE_ATTRIBUTE_NORMAL, nullptr);
+  return h == INVALID_HANDLE_VALUE ? kInvalidFileHandle : reinterpret_cast<FileHandle>(h);
+}
+
+bool ReadFromFile(FileHandle file, void* buffer, uint32_t size, uint32_t* read) {
+  DWORD got = 0;
+  const BOOL ok = ReadFile(reinterpret_cast<HANDLE>(file), buffer, size, &got, nullptr);
+  *read = ok ? got : 0;
+  return ok != FALSE;
+}
+
 bool CloseFile(FileHandle file) { return CloseHandle(reinterpret_cast<HANDLE>(file)) != FALSE; }
 
 static void Copy(const WIN32_FIND_DATAA& data, FoundFile* found) {

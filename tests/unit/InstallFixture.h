@@ -1,11 +1,14 @@
 // A machine ready for an installation: the spooler's driver directories and
 // the unpacked package folder as the current directory.
 #pragma once
+#include <zlib.h>
+
 #include <filesystem>
 #include <string>
 #include <vector>
 
 #include "SimFixture.h"
+#include "install/PrinterInstaller.h"
 #include "platform/sim/SimFiles.h"
 
 namespace installtest {
@@ -32,6 +35,7 @@ class InstallFixture : public SimTest {
 
   // Empties the machine again (for tests that walk several cases).
   void FreshMachine() {
+    unpacked_.clear();
     sim::ResetMachine();
     std::filesystem::remove_all(root_);
     std::filesystem::create_directories(root_);
@@ -43,10 +47,23 @@ class InstallFixture : public SimTest {
   }
 
   // The package folder's copy of one variant's files; each file's bytes
-  // name its folder, so a file staged from the wrong folder shows.
+  // name its folder, so a file staged from the wrong folder shows. They are
+  // recorded as the extraction records what it wrote.
   void UnpackPackage(const std::string& environment) {
-    for (const auto& file : DriverFiles())
-      sim::Files().WriteFile(PackagePath(environment, file), environment + ":" + file);
+    for (const auto& file : DriverFiles()) {
+      const std::string bytes = environment + ":" + file;
+      sim::Files().WriteFile(PackagePath(environment, file), bytes);
+      unpacked_.push_back(
+          {environment + "\\" + file, static_cast<uint32_t>(bytes.size()), Crc32(bytes), bytes});
+    }
+  }
+
+  // The installer as the dialog hands it over: told what this run unpacked.
+  void Give(install::PrinterInstaller& installer) { installer.UnpackedFiles = &unpacked_; }
+
+  static uint32_t Crc32(const std::string& bytes) {
+    return static_cast<uint32_t>(
+        crc32(0, reinterpret_cast<const Bytef*>(bytes.data()), static_cast<uInt>(bytes.size())));
   }
 
   static std::string PackagePath(const std::string& environment, const std::string& file) {
@@ -77,6 +94,9 @@ class InstallFixture : public SimTest {
   }
 
   std::string root_;
+
+ protected:
+  std::vector<install::UnpackedFile> unpacked_;
 };
 
 }  // namespace installtest

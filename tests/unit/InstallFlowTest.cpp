@@ -21,6 +21,7 @@ class InstallFlowTest : public installtest::InstallFixture {};
 TEST_F(InstallFlowTest, SucceedsMakesTheDefaultAndSaysSo) {
   UnpackPackage(kX64);
   PrinterInstaller installer;
+  Give(installer);
   installer.Owner = reinterpret_cast<void*>(0x99);
   installer.PrinterName = "left from a failed run";
 
@@ -47,6 +48,7 @@ TEST_F(InstallFlowTest, NoDefaultPrinterWhenNotAsked) {
   existing.printerName = "KDR270";
   sim::Spooler().printers.push_back({existing});
   PrinterInstaller installer;
+  Give(installer);
 
   ASSERT_TRUE(installer.Install(0, "LPT1:"));
 
@@ -73,6 +75,7 @@ TEST_F(InstallFlowTest, EveryArchitectureButX64TakesThe32BitDriver) {
     UnpackPackage(c.environment);
     sim::System().nativeArchitecture = c.architecture;
     PrinterInstaller installer;
+    Give(installer);
     ASSERT_TRUE(installer.Install(0, "USB001"));
     ASSERT_EQ(sim::Spooler().drivers.size(), 1u);
     EXPECT_EQ(sim::Spooler().drivers[0].info.environment, c.environment);
@@ -92,6 +95,7 @@ TEST_F(InstallFlowTest, TheWindowsVersionChoosesTheFailureText) {
     sim::System().nativeArchitecture = platform::kProcessorArchitectureIntel;
     sim::System().version = {c.major, 1, 2600};
     PrinterInstaller installer;
+    Give(installer);
     installer.UiLanguage = 2052;
     EXPECT_FALSE(installer.Install(1, "USB001"));
     EXPECT_EQ(BoxTexts(), std::vector<std::string>{app::MessageTextsFor(2052).*c.text});
@@ -103,6 +107,7 @@ TEST_F(InstallFlowTest, AFailedVersionQueryFailsSilently) {
   UnpackPackage(kX64);
   sim::FailCall("GetVersionExA");
   PrinterInstaller installer;
+  Give(installer);
   EXPECT_FALSE(installer.Install(1, "USB001"));
   EXPECT_TRUE(sim::Logs().messageBoxes.empty());
   EXPECT_EQ(sim::CountCalls("GetPrinterDriverDirectoryA"), 0u);
@@ -113,6 +118,7 @@ TEST_F(InstallFlowTest, AFailedPrinterAddEndsWithoutSuccessOrDefault) {
   UnpackPackage(kX64);
   sim::FailCall("AddPrinterA", 5);
   PrinterInstaller installer;
+  Give(installer);
   EXPECT_FALSE(installer.Install(1, "USB001"));
   EXPECT_EQ(BoxTexts(), (std::vector<std::string>{"Access is denied.\r\n",
                                                   app::MessageTextsFor(1033).PrinterAddFailed}));
@@ -124,6 +130,7 @@ TEST_F(InstallFlowTest, AnyPortNameLengthGivesABoundedMessage) {
   UnpackPackage(kX64);
   const std::string port(5000, 'C');
   PrinterInstaller installer;
+  Give(installer);
   ASSERT_TRUE(installer.Install(0, port));
   ASSERT_EQ(sim::Spooler().printers.size(), 1u);
   EXPECT_EQ(sim::Spooler().printers[0].info.portName, port) << "the port itself is not cut";
@@ -142,6 +149,7 @@ TEST_F(InstallFlowTest, AnySingleFailedCallLeavesAConsistentOutcome) {
   UnpackPackage(kX64);
   {
     PrinterInstaller installer;
+    Give(installer);
     ASSERT_TRUE(installer.Install(1, "USB001"));
   }
   const std::size_t calls = sim::CallLog().size();
@@ -154,6 +162,7 @@ TEST_F(InstallFlowTest, AnySingleFailedCallLeavesAConsistentOutcome) {
     UnpackPackage(kX64);
     sim::FailCallNumber(k);
     PrinterInstaller installer;
+    Give(installer);
     const bool installed = installer.Install(1, "USB001");
     const std::string failed = sim::CallLog()[k];
     SCOPED_TRACE(std::to_string(k) + " " + failed);

@@ -23,6 +23,7 @@ TEST_F(InstallTextsTest, AChineseCopyIsNamedWithFuBen) {
   UnpackPackage(installtest::kX64);
   AddExistingPrinter("KDR270");
   PrinterInstaller installer;
+  Give(installer);
   installer.UiLanguage = 2052;
   installer.PrinterName = "KDR270";
 
@@ -40,6 +41,7 @@ TEST_F(InstallTextsTest, TheSuffixFollowsALanguageSwitch) {
   AddExistingPrinter("KDR270");
   AddExistingPrinter("KDR270 (副本 1)");
   PrinterInstaller installer;
+  Give(installer);
   installer.UiLanguage = 1033;  // switched from Chinese: the Chinese copy is not a match
   installer.PrinterName = "KDR270";
   ASSERT_TRUE(installer.InstallX64(3, "USB001"));
@@ -52,6 +54,7 @@ TEST_F(InstallTextsTest, ChineseFailureAndSuccessTexts) {
   UnpackPackage(installtest::kX64);
   sim::FailCall("AddPrinterA", 5);
   PrinterInstaller installer;
+  Give(installer);
   installer.UiLanguage = 2052;
   EXPECT_FALSE(installer.Install(1, "USB001"));
   ASSERT_EQ(sim::Logs().messageBoxes.size(), 2u);
@@ -61,6 +64,7 @@ TEST_F(InstallTextsTest, ChineseFailureAndSuccessTexts) {
   UnpackPackage(installtest::kX64);
   AddExistingPrinter("KDR270");
   PrinterInstaller again;
+  Give(again);
   again.UiLanguage = 2052;
   ASSERT_TRUE(again.Install(1, "USB001"));
   ASSERT_EQ(sim::Logs().messageBoxes.size(), 1u);

@@ -1,5 +1,7 @@
 // InstallX86 / InstallX64 over the simulated spooler and file system.
+#include <algorithm>
 #include <cstring>
+#include <filesystem>
 #include <string>
 #include <vector>
 
@@ -39,6 +41,7 @@ class InstallVariantTest : public installtest::InstallFixture {
  protected:
   // An installer as Install leaves it before calling a variant.
   void Prepare(PrinterInstaller& installer, int32_t language = 1033) {
+    Give(installer);
     installer.UiLanguage = language;
     installer.PrinterName = "KDR270";
     installer.Owner = kDialog;
@@ -100,6 +103,13 @@ TEST_F(InstallVariantTest, StagesRegistersAddsAndCleansUpForEachEnvironment) {
     // The model's old DLL and GPD go before anything is copied.
     EXPECT_TRUE(sim::CalledBefore("DeleteFileA", "CopyFileA"));
     EXPECT_EQ(sim::CountCalls("DeleteFileA"), 2u + 8u);
+    // Every copy is read back after the last copy and before the driver is
+    // added.
+    EXPECT_EQ(sim::CountCalls("CreateFileA"), 8u);
+    const std::vector<std::string>& log = sim::CallLog();
+    const auto lastCopy = std::find(log.rbegin(), log.rend(), "CopyFileA").base();
+    EXPECT_EQ(std::count(lastCopy, log.end(), "CreateFileA"), 8);
+    EXPECT_TRUE(sim::CalledBefore("ReadFile", "AddPrinterDriverA"));
   }
 }
 
@@ -134,7 +144,7 @@ TEST_F(InstallVariantTest, AMissingPackageFileFailsAfterAllCopiesWereTried) {
         EXPECT_FALSE((installer.*v.install)(osLevel, "USB001"));
 
         EXPECT_EQ(sim::CountCalls("CopyFileA"), 8u);
-        EXPECT_EQ(StagedFiles(v.environment).size(), 7u) << "the other seven stay staged";
+        EXPECT_TRUE(StagedFiles(v.environment).empty()) << "no unchecked copy stays";
         EXPECT_EQ(sim::CountCalls("AddPrinterDriverA"), 0u);
         EXPECT_EQ(sim::CountCalls("AddPrinterA"), 0u);
         const app::MessageTexts& texts = app::MessageTextsFor(language);
@@ -176,10 +186,13 @@ TEST_F(InstallVariantTest, AFailedDriverDirectoryQueryIsACopyFailure) {
 
 TEST_F(InstallVariantTest, OnlyFilesThisRunUnpackedAreStaged) {
   UnpackPackage(kX64);  // every file is there, but one was not written by this run
-  std::vector<std::string> unpacked = {"Windows x64\\KDR270.DLL",   "windows x64/kdr270.gpd",
-                                       "WINDOWS X64\\UNIDRV.DLL",   "Windows x64/UNIDRVUI.DLL",
-                                       "Windows x64\\UniRes.dll",   "Windows x64\\UNIDRV.HLP",
-                                       "Windows x64\\STDNAMES.GPD", "Windows NT x86\\TTFSUB.GPD"};
+  const std::vector<std::string> paths = {
+      "Windows x64\\KDR270.DLL",    "windows x64/kdr270.gpd",   "WINDOWS X64\\UNIDRV.DLL",
+      "Windows x64/UNIDRVUI.DLL",   "Windows x64\\UniRes.dll",  "Windows x64\\UNIDRV.HLP",
+      "Windows NT x86\\TTFSUB.GPD", "Windows x64\\STDNAMES.GPD"};
+  ASSERT_EQ(unpacked_.size(), paths.size());  // in the order UnpackPackage wrote them
+  std::vector<install::UnpackedFile> unpacked = unpacked_;
+  for (std::size_t i = 0; i < paths.size(); ++i) unpacked[i].path = paths[i];
   PrinterInstaller installer;
   Prepare(installer);
   installer.UnpackedFiles = &unpacked;
@@ -187,30 +200,141 @@ TEST_F(InstallVariantTest, OnlyFilesThisRunUnpackedAreStaged) {
   EXPECT_FALSE(installer.InstallX64(0, "USB001"));
 
   EXPECT_EQ(sim::CountCalls("CopyFileA"), 7u);
-  EXPECT_FALSE(sim::Files().Exists(DriverDirectory(kX64) + "\\TTFSUB.GPD"));
+  EXPECT_TRUE(StagedFiles(kX64).empty());
   EXPECT_EQ(BoxTexts(), std::vector<std::string>{app::MessageTextsFor(1033).InstallErrorAntivirus});
   EXPECT_EQ(sim::CountCalls("AddPrinterDriverA"), 0u);
 
   // Differences of case and separator do not matter.
   FreshMachine();
   UnpackPackage(kX64);
-  unpacked.back() = "windows x64/ttfsub.gpd";
+  unpacked[6].path = "windows x64/ttfsub.gpd";
   PrinterInstaller again;
   Prepare(again);
   again.UnpackedFiles = &unpacked;
   EXPECT_TRUE(again.InstallX64(0, "USB001"));
 }
 
-TEST_F(InstallVariantTest, NothingIsStagedWhenTheRunUnpackedNothing) {
-  UnpackPackage(kX86);  // left from an earlier run
-  const std::vector<std::string> unpacked;
+// Closed by default: an installer that was never told what the run unpacked
+// stages nothing, even over a complete package folder.
+TEST_F(InstallVariantTest, NothingIsStagedUnlessTheRunUnpackedIt) {
+  for (bool told : {false, true}) {
+    SCOPED_TRACE(told ? "told of an empty set" : "never told");
+    FreshMachine();
+    UnpackPackage(kX86);  // left from an earlier run
+    const std::vector<install::UnpackedFile> nothing;
+    PrinterInstaller installer;
+    installer.UiLanguage = 1033;
+    installer.PrinterName = "KDR270";
+    if (told) installer.UnpackedFiles = &nothing;
+    EXPECT_FALSE(installer.InstallX86(3, "LPT1:"));
+    EXPECT_EQ(sim::CountCalls("CopyFileA"), 0u);
+    EXPECT_TRUE(StagedFiles(kX86).empty());
+    EXPECT_EQ(sim::CountCalls("AddPrinterDriverA"), 0u);
+    EXPECT_EQ(BoxTexts(),
+              std::vector<std::string>{app::MessageTextsFor(1033).InstallErrorRunAsAdmin});
+  }
+}
+
+// A user's program may rewrite the package folder at any time while the
+// dialog is open. Whatever it does to a file after the unpacking, the file
+// never reaches the spooler and no copy of it stays staged.
+TEST_F(InstallVariantTest, AFileChangedSinceUnpackingIsNeverRegistered) {
+  const struct {
+    const char* change;
+    const char* file;
+    std::string (*bytes)(const std::string& unpacked);  // null: deleted
+  } cases[] = {
+      {"other bytes, same size", "KDR270.DLL",
+       [](const std::string& b) { return std::string(b.size(), 'M'); }},
+      {"one bit flipped", "UNIDRV.DLL",
+       [](const std::string& b) { return std::string(b).replace(0, 1, 1, b[0] ^ 1); }},
+      {"longer", "STDNAMES.GPD", [](const std::string& b) { return b + "MZ payload"; }},
+      {"truncated", "UNIDRVUI.DLL", [](const std::string& b) { return b.substr(0, b.size() - 1); }},
+      {"emptied", "KDR270.GPD", [](const std::string&) { return std::string(); }},
+      {"deleted", "UNIRES.DLL", nullptr},
+  };
+  for (const Variant& v : kVariants) {
+    for (const auto& c : cases) {
+      SCOPED_TRACE(std::string(v.environment) + ", " + c.file + ": " + c.change);
+      FreshMachine();
+      UnpackPackage(v.environment);
+      const std::string path = PackagePath(v.environment, c.file);
+      if (c.bytes) {
+        std::string bytes;
+        ASSERT_TRUE(sim::Files().ReadFile(path, &bytes));
+        ASSERT_TRUE(sim::Files().WriteFile(path, c.bytes(bytes)));
+      } else {
+        ASSERT_TRUE(std::filesystem::remove(sim::Files().HostPath(path)));
+      }
+      PrinterInstaller installer;
+      Prepare(installer);
+
+      EXPECT_FALSE((installer.*v.install)(3, "USB001"));
+
+      EXPECT_EQ(sim::CountCalls("CopyFileA"), 8u) << "every copy is still tried, in order";
+      EXPECT_EQ(sim::CountCalls("AddPrinterDriverA"), 0u);
+      EXPECT_TRUE(sim::Spooler().drivers.empty());
+      EXPECT_TRUE(sim::Spooler().printers.empty());
+      EXPECT_TRUE(StagedFiles(v.environment).empty());
+      EXPECT_EQ(BoxTexts(),
+                std::vector<std::string>{app::MessageTextsFor(1033).*v.copyFailedRunAsAdmin});
+      EXPECT_STREQ(installer.InstalledPrinterName, "");
+      EXPECT_EQ(sim::Files().openFds.size(), 0u) << "every read-back handle closed";
+    }
+  }
+}
+
+// A CRC-32 is no proof: "plumless" and "buckeroo" share one, and so does any
+// file with those eight bytes swapped, size and all.
+TEST_F(InstallVariantTest, OtherBytesOfTheSameSizeAndCrc32AreNeverRegistered) {
+  UnpackPackage(kX64);
+  const std::string genuine = "MZ plumless driver";
+  const std::string forged = "MZ buckeroo driver";
+  ASSERT_EQ(Crc32(genuine), Crc32(forged));
+  const std::string path = PackagePath(kX64, "UNIDRV.DLL");
+  for (auto& file : unpacked_) {
+    if (file.path == std::string(kX64) + "\\UNIDRV.DLL")
+      file = {file.path, static_cast<uint32_t>(genuine.size()), Crc32(genuine), genuine};
+  }
+  ASSERT_TRUE(sim::Files().WriteFile(path, forged));
   PrinterInstaller installer;
   Prepare(installer);
-  installer.UnpackedFiles = &unpacked;
-  EXPECT_FALSE(installer.InstallX86(3, "LPT1:"));
-  EXPECT_EQ(sim::CountCalls("CopyFileA"), 0u);
+
+  EXPECT_FALSE(installer.InstallX64(3, "USB001"));
+
+  EXPECT_EQ(sim::CountCalls("AddPrinterDriverA"), 0u);
+  EXPECT_TRUE(StagedFiles(kX64).empty());
   EXPECT_EQ(BoxTexts(),
-            std::vector<std::string>{app::MessageTextsFor(1033).InstallErrorRunAsAdmin});
+            std::vector<std::string>{app::MessageTextsFor(1033).InstallErrorRunAsAdminAntivirus});
+
+  // The bytes it was told of install.
+  FreshMachine();
+  UnpackPackage(kX64);
+  for (auto& file : unpacked_) {
+    if (file.path == std::string(kX64) + "\\UNIDRV.DLL")
+      file = {file.path, static_cast<uint32_t>(genuine.size()), Crc32(genuine), genuine};
+  }
+  ASSERT_TRUE(sim::Files().WriteFile(path, genuine));
+  PrinterInstaller again;
+  Prepare(again);
+  EXPECT_TRUE(again.InstallX64(3, "USB001"));
+}
+
+TEST_F(InstallVariantTest, AStagedCopyThatCannotBeReadBackIsNotRegistered) {
+  for (const char* failing : {"CreateFileA", "ReadFile"}) {
+    SCOPED_TRACE(failing);
+    FreshMachine();
+    UnpackPackage(kX64);
+    sim::FailCall(failing, 5, 3);
+    PrinterInstaller installer;
+    Prepare(installer);
+    EXPECT_FALSE(installer.InstallX64(0, "USB001"));
+    EXPECT_EQ(sim::CountCalls("AddPrinterDriverA"), 0u);
+    EXPECT_TRUE(StagedFiles(kX64).empty());
+    EXPECT_EQ(BoxTexts(),
+              std::vector<std::string>{app::MessageTextsFor(1033).InstallErrorAntivirus});
+    EXPECT_EQ(sim::Files().openFds.size(), 0u);
+  }
 }
 
 TEST_F(InstallVariantTest, AFailedDriverAddShowsTheSystemTextThenTheDriverText) {

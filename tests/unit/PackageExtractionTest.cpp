@@ -55,6 +55,12 @@ class PackageExtractionTest : public SimFilesTest {
     }
   }
 
+  static std::vector<std::string> Paths(const package::PackageFolder& package) {
+    std::vector<std::string> paths;
+    for (const auto& file : package.unpackedFiles) paths.push_back(file.path);
+    return paths;
+  }
+
   static std::string Read(const std::string& path) {
     std::string bytes;
     return Files().ReadFile(path, &bytes) ? bytes : "<missing>";
@@ -74,10 +80,19 @@ TEST_F(PackageExtractionTest, UnpacksTheArchiveOfTheLanguageIntoTheFolderAndEnte
     EXPECT_EQ(Files().currentDirectory, "C:\\T\\Vey2020");
     EXPECT_EQ(Read("C:\\T\\Vey2020\\Windows x64\\KDR270.DLL"), std::string("x64 ") + c.tag);
     EXPECT_EQ(Read("C:\\T\\Vey2020\\Windows NT x86\\KDR270.DLL"), std::string("x86 ") + c.tag);
-    EXPECT_EQ(package.unpackedFiles,
+    EXPECT_EQ(Paths(package),
               (std::vector<std::string>{"Windows x64\\UNIDRV.DLL", "Windows x64\\KDR270.DLL",
                                         "Windows NT x86\\KDR270.DLL"}))
         << c.language;
+    // What the archive says of each file is what was written.
+    for (const auto& file : package.unpackedFiles) {
+      const std::string bytes = Read("C:\\T\\Vey2020\\" + file.path);
+      EXPECT_EQ(file.bytes, bytes) << file.path;
+      EXPECT_EQ(file.size, bytes.size()) << file.path;
+      EXPECT_EQ(file.crc32, crc32(0, reinterpret_cast<const Bytef*>(bytes.data()),
+                                  static_cast<uInt>(bytes.size())))
+          << file.path;
+    }
   }
   EXPECT_TRUE(sim::Logs().messageBoxes.empty());
 }
@@ -98,7 +113,7 @@ TEST_F(PackageExtractionTest, AReadOnlyFileLeftBehindIsSkippedAndNotCountedAsUnp
   auto package = ExtractDriverPackage(1033);
   EXPECT_EQ(Read("C:\\T\\Vey2020\\Windows x64\\UNIDRV.DLL"), "planted");
   EXPECT_EQ(Read("C:\\T\\Vey2020\\Windows x64\\KDR270.DLL"), "x64 en");
-  EXPECT_EQ(package.unpackedFiles,
+  EXPECT_EQ(Paths(package),
             (std::vector<std::string>{"Windows x64\\KDR270.DLL", "Windows NT x86\\KDR270.DLL"}));
 }
 

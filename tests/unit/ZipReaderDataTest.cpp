@@ -83,6 +83,9 @@ TEST_F(ZipReaderTest, DataThatEndsEarlyOrMismatchesItsCrcLeavesNoFile) {
     auto reader = Open({c.entry});
     ASSERT_NE(reader, nullptr);
     EXPECT_EQ(DescribeAndExtract(reader.get(), 0), ZipInflateFailed);
+    std::string written = "stale";
+    EXPECT_EQ(reader->ExtractEntry(0, "f.bin", &written), ZipInflateFailed);
+    EXPECT_EQ(written, "") << "no bytes of a file that was not written";
     EXPECT_FALSE(sim::Files().Exists("C:\\T\\X\\f.bin"));
     EXPECT_EQ(sim::CountCalls("SetFileTime"), 0u);
     EXPECT_TRUE(sim::Files().openFiles.empty());

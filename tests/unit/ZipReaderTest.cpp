@@ -66,6 +66,7 @@ TEST_F(ZipReaderTest, IndexMinusOneDescribesTheArchiveAndOthersOutOfRangeAreRefu
   EXPECT_EQ(info.writeTime, 0u);
   EXPECT_EQ(info.compressedSize, 0u);
   EXPECT_EQ(info.uncompressedSize, 0u);
+  EXPECT_EQ(info.crc32, 0u);
 
   for (int32_t bad : {-2, 2, INT32_MIN, INT32_MAX}) {
     ZipEntryInfo untouched;
@@ -91,6 +92,7 @@ TEST_F(ZipReaderTest, DescribesEntriesInAnyOrder) {
     EXPECT_EQ(info.index, i);
     EXPECT_EQ(std::string(info.name), "f" + std::to_string(i));
     EXPECT_EQ(info.uncompressedSize, static_cast<uint32_t>(i));
+    EXPECT_EQ(info.crc32, ziptest::Crc32(std::string(i, 'z')));
   }
   // Extraction after describing other entries still writes its own data.
   EXPECT_EQ(reader->ExtractEntry(3, "f3"), ZipOk);
