@@ -7,6 +7,7 @@
 #include "install/PrinterInstaller.h"
 #include "package/PackageExtraction.h"
 #include "platform/ui/Controls.h"
+#include "platform/ui/DeviceNotice.h"
 #include "platform/ui/Dialog.h"
 
 // Control ids of template 102.
@@ -60,7 +61,7 @@ class CTarnwickDlg : public ui::Dialog {
   void OnInstall();
   void OnSelchangePortList();
   void OnConnectionTypeClicked();
-  ui::LResult OnDeviceChange(ui::WParam eventCode, ui::LParam eventRecord);
+  void OnDeviceChange(ui::DeviceNotice notice);
   void OnDblclkPortList();
   bool OnSetCursor(ui::WindowHandle window, uint32_t hitTest, uint32_t mouseMessage);
   void OnClickedWizardButton();

@@ -2,7 +2,6 @@
 // 1006-1009, the list 1010, the IP address control 1011 and the USB printer
 // notices, and the refresh that rebuilds those controls for the chosen type.
 #include <cstdint>
-#include <cstring>
 #include <string>
 #include <vector>
 
@@ -39,9 +38,6 @@ constexpr int32_t kConnectionEthernet = 3;
 
 // The list's first item is the prompt; the ports follow it.
 constexpr int kFirstPortItem = 1;
-
-// DEV_BROADCAST_HDR: size, device type, reserved, 32 bits each.
-constexpr std::size_t kBroadcastHeaderSize = 3 * sizeof(uint32_t);
 
 }  // namespace
 
@@ -102,25 +98,12 @@ void CTarnwickDlg::OnConnectionTypeClicked() {
   RefreshConnectionControls();
 }
 
-ui::LResult CTarnwickDlg::OnDeviceChange(ui::WParam eventCode, ui::LParam eventRecord) {
-  if (eventCode != ui::kDbtDeviceArrival && eventCode != ui::kDbtDeviceRemoveComplete) return 0;
-  // Other events (DBT_DEVNODES_CHANGED) carry no record; these must, but a
-  // sender may still pass none or a short one.
-  if (eventRecord == 0) return 0;
-  // DEV_BROADCAST_HDR: the size, then the device type. The type is read only
-  // from a record that says it holds a whole header.
-  const auto* record = reinterpret_cast<const unsigned char*>(eventRecord);
-  uint32_t size = 0;
-  std::memcpy(&size, record, sizeof size);
-  if (size < kBroadcastHeaderSize) return 0;
-  uint32_t deviceType = 0;
-  std::memcpy(&deviceType, record + sizeof size, sizeof deviceType);
-  if (deviceType != ui::kDbtDevTypDeviceInterface) return 0;
+void CTarnwickDlg::OnDeviceChange(ui::DeviceNotice notice) {
+  if (notice == ui::DeviceNotice::kOther) return;
   // Registered for the USB printer interface class only: a printer came or
   // went.
   UpdateData(true);
   if (m_nConnectionType == kConnectionUsb) RefreshConnectionControls();
-  return 0;
 }
 
 void CTarnwickDlg::OnSelchangePortList() {

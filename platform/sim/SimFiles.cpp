@@ -236,8 +236,8 @@ static uint32_t AttributesOf(const std::string& path) {
   if (!s.exists) return kInvalidFileAttributes;
   auto it = Files().meta.find(sim::MetaKey(Files().Absolute(path)));
   uint32_t kept = it == Files().meta.end() ? 0 : it->second.attributes;
-  kept &= kFileAttributeReadOnly | kFileAttributeHidden | kFileAttributeSystem |
-          kFileAttributeArchive;
+  kept &=
+      kFileAttributeReadOnly | kFileAttributeHidden | kFileAttributeSystem | kFileAttributeArchive;
   uint32_t a = kept;
   if (s.dir) a |= kFileAttributeDirectory;
   if (s.link) a |= kFileAttributeReparsePoint;
@@ -348,8 +348,8 @@ FileHandle CreateFileForWriting(const std::string& path, uint32_t attributes) {
     return kInvalidFileHandle;
   }
   sim::FileMeta m;
-  m.attributes = attributes & ~(kFileAttributeDirectory | kFileAttributeReparsePoint |
-                                kFileAttributeNormal);
+  m.attributes =
+      attributes & ~(kFileAttributeDirectory | kFileAttributeReparsePoint | kFileAttributeNormal);
   m.creation = m.access = m.write = sim::kCreatedTime;
   Files().meta[sim::MetaKey(abs)] = m;
   FileHandle h = Files().nextHandle++;
@@ -394,8 +394,12 @@ struct Search {
 };
 
 std::map<FindHandle, Search>& Searches() {
-  static std::map<FindHandle, Search> searches;
-  return searches;
+  static auto* searches = [] {
+    auto* s = new std::map<FindHandle, Search>();
+    sim::OnReset([s] { s->clear(); });
+    return s;
+  }();
+  return *searches;
 }
 
 bool Matches(const std::string& pattern, const std::string& name) {
@@ -425,17 +429,17 @@ FindHandle FindFirstEntry(const std::string& pattern, FoundFile* found) {
   while (dirent* e = readdir(d)) names.emplace_back(e->d_name);
   closedir(d);
   // NTFS lists names in order; "." and ".." first, except at a drive root.
-  std::sort(names.begin(), names.end(),
-            [](const std::string& a, const std::string& b) { return sim::Lower(a) < sim::Lower(b); });
+  std::sort(names.begin(), names.end(), [](const std::string& a, const std::string& b) {
+    return sim::Lower(a) < sim::Lower(b);
+  });
   const bool root = folder.size() <= 3;
   for (const auto& name : names) {
     if (root && (name == "." || name == "..")) continue;
     if (!Matches(leaf, name)) continue;
     FoundFile f;
     f.name = name;
-    f.attributes = (name == "." || name == "..")
-                       ? kFileAttributeDirectory
-                       : AttributesOf(folder + (root ? "" : "\\") + name);
+    f.attributes = (name == "." || name == "..") ? kFileAttributeDirectory
+                                                 : AttributesOf(folder + (root ? "" : "\\") + name);
     search.entries.push_back(f);
   }
   if (search.entries.empty()) {
@@ -444,7 +448,7 @@ FindHandle FindFirstEntry(const std::string& pattern, FoundFile* found) {
   }
   *found = search.entries[0];
   search.next = 1;
-  FindHandle h = Files().nextHandle++;
+  FindHandle h = Files().nextFindHandle++;
   Searches()[h] = search;
   ++Files().openSearches;
   return h;

@@ -12,6 +12,7 @@
 #include <string>
 
 #include "platform/Time.h"
+#include "platform/sim/SimHandles.h"
 
 namespace sim {
 
@@ -51,7 +52,8 @@ class SimFiles {
   // Open write handles: the file's meta key per handle.
   std::map<uintptr_t, std::string> openFiles;
   std::map<uintptr_t, int> openFds;
-  uintptr_t nextHandle = 0x6000;
+  uintptr_t nextHandle = kFileHandles;
+  uintptr_t nextFindHandle = kFindHandles;
   int openSearches = 0;
 
  private:

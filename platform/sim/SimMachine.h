@@ -13,6 +13,7 @@
 #include "platform/SystemInfo.h"
 #include "platform/Time.h"
 #include "platform/Types.h"
+#include "platform/sim/SimHandles.h"
 
 namespace sim {
 
@@ -47,7 +48,7 @@ class SimRegistry {
   RegNode hklm;
   RegNode hkcu;
   std::map<uintptr_t, RegNode*> open;
-  uintptr_t nextHandle = 0x1000;
+  uintptr_t nextHandle = kRegistryKeyHandles;
 };
 SimRegistry& Registry();
 
@@ -83,7 +84,7 @@ class SimSpooler {
   // ConfigurePortA: the parent window and the port name of each call.
   std::vector<std::pair<platform::WindowHandle, std::string>> configuredPorts;
   int openPrinterHandles = 0;
-  uintptr_t nextHandle = 0x2000;
+  uintptr_t nextHandle = kPrinterHandles;
 };
 SimSpooler& Spooler();
 
@@ -104,7 +105,7 @@ class SimShell {
  public:
   std::vector<ShellLaunch> launches;
   std::map<uintptr_t, size_t> processes;  // handle -> launch index
-  uintptr_t nextHandle = 0x3000;
+  uintptr_t nextHandle = kProcessHandles;
 };
 SimShell& Shell();
 
@@ -187,7 +188,7 @@ class SimDevices {
   void PlugUsbPrinter(const std::string& devicePath, int portNumber, uint32_t flags = 1);
   std::vector<void*> noticeWindows;  // windows registered for notices
   int openSets = 0;
-  uintptr_t nextHandle = 0x4000;
+  uintptr_t nextHandle = kDeviceInfoSetHandles;
 };
 SimDevices& Devices();
 

@@ -101,7 +101,7 @@ bool LoadModuleResource(uint32_t id, const std::string& type, const uint8_t** da
 
 // ---- printing: the print log records every call on a device context ----
 
-static bool LiveDc(Handle dc) { return dc != kNoHandle; }
+static bool LiveDc(Handle dc) { return dc == sim::kPrinterDcHandles; }
 
 Handle CreatePrinterDeviceContext(const std::string& printerName) {
   if (!sim::Enter("CreateDCA")) return kNoHandle;
@@ -111,7 +111,7 @@ Handle CreatePrinterDeviceContext(const std::string& printerName) {
   op.text = printerName;
   sim::Logs().print.push_back(op);
   ++sim::Logs().openDeviceContexts;
-  return 0x5000;
+  return sim::kPrinterDcHandles;
 }
 
 static int32_t RecordPrintOp(const char* call, const char* name, Handle dc,

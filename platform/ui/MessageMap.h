@@ -17,10 +17,12 @@
 //   ui::LResult (ui::WParam, ui::LParam)      the raw message
 //   bool (ui::WindowHandle, uint32_t hitTest, uint32_t mouseMessage)   WM_SETCURSOR
 //   void (ui::NotifyHeader*, ui::LResult*)    WM_NOTIFY
+//   void (ui::DeviceNotice)                   WM_DEVICECHANGE, result 0
 #pragma once
 #include <cstddef>
 #include <cstdint>
 
+#include "platform/ui/DeviceNotice.h"
 #include "platform/ui/Messages.h"
 #include "platform/ui/Window.h"
 
@@ -81,6 +83,12 @@ void Call(D& d, bool (C::*h)(WindowHandle, uint32_t, uint32_t), const Message& m
               HighWord(static_cast<uint64_t>(m.lParam)))
            ? 1
            : 0;
+}
+// WM_DEVICECHANGE: the notice as the framework reads it; the result is 0.
+template <class D, class C>
+void Call(D& d, void (C::*h)(DeviceNotice), const Message& m, LResult* r) {
+  (d.*h)(ReadDeviceNotice(m.wParam, m.lParam));
+  *r = 0;
 }
 // WM_NOTIFY: lParam points to the record.
 template <class D, class C>

@@ -8,9 +8,6 @@ namespace ui {
 
 // ---- window messages (WM_*) ------------------------------------------------
 constexpr uint32_t kWmDestroy = 0x0002;
-constexpr uint32_t kWmSetText = 0x000C;
-constexpr uint32_t kWmGetText = 0x000D;
-constexpr uint32_t kWmGetTextLength = 0x000E;
 constexpr uint32_t kWmPaint = 0x000F;
 constexpr uint32_t kWmClose = 0x0010;
 constexpr uint32_t kWmSetCursor = 0x0020;
@@ -24,9 +21,6 @@ constexpr uint32_t kWmInitDialog = 0x0110;
 constexpr uint32_t kWmCommand = 0x0111;
 constexpr uint32_t kWmSysCommand = 0x0112;
 constexpr uint32_t kWmMouseMove = 0x0200;
-constexpr uint32_t kWmLButtonDown = 0x0201;
-constexpr uint32_t kWmLButtonUp = 0x0202;
-constexpr uint32_t kWmLButtonDblClk = 0x0203;
 constexpr uint32_t kWmDeviceChange = 0x0219;
 constexpr uint32_t kWmUser = 0x0400;
 
@@ -118,14 +112,11 @@ constexpr uint32_t kLbsNotify = 0x0001;
 constexpr uint32_t kLbsSort = 0x0002;
 constexpr uint32_t kLbsNoIntegralHeight = 0x0100;
 
-// ---- cursors, metrics, hit tests, system commands --------------------------
-constexpr int kIdcArrow = 32512;
-constexpr int kIdcIBeam = 32513;
+// ---- cursors, metrics, system commands -------------------------------------
 constexpr int kIdcWait = 32514;
 constexpr int kIdcHand = 32649;
 constexpr int kSmCxIcon = 11;
 constexpr int kSmCyIcon = 12;
-constexpr uint32_t kHtClient = 1;
 constexpr uint32_t kScClose = 0xF060;
 
 // ---- device notices (DBT_*) ------------------------------------------------
@@ -136,7 +127,6 @@ constexpr uint32_t kDbtDevTypDeviceInterface = 5;
 // ---- common control classes (ICC_*) ----------------------------------------
 // List view, tree view, bars, tabs, up-down, progress, hot key, animation.
 constexpr uint32_t kIccWin95Classes = 0xFF;
-constexpr uint32_t kIccInternetClasses = 0x0800;
 
 // ---- packing of message parameters ------------------------------------------
 constexpr uint32_t LowWord(uint64_t value) { return static_cast<uint32_t>(value & 0xFFFF); }

@@ -236,7 +236,7 @@ TEST_F(DialogMainTest, RestoredItLeavesPaintingToTheDialogAndDragsItsIcon) {
     EXPECT_EQ(sim::Deliver(d, ui::kWmQueryDragIcon, 0, 0), static_cast<ui::LResult>(dlg.m_hIcon));
     sim::Click(d, kIdExit);
   });
-  EXPECT_EQ(dlg.m_hIcon, static_cast<ui::IconHandle>(0x6000 + kProgramIconId));
+  EXPECT_EQ(dlg.m_hIcon, static_cast<ui::IconHandle>(sim::kIconHandles + kProgramIconId));
 }
 
 TEST_F(DialogMainTest, TheConnectionAndWizardRowsOfTheMessageMapHaveHandlers) {

@@ -22,10 +22,26 @@ inline std::string FreshScratchFolder(const std::string& area) {
   return folder;
 }
 
+// Fails the running test for every handle of the simulated machine that is
+// still open: registry keys, printers, device-information sets, printer
+// device contexts, files and searches. A test of several scenarios calls it
+// after each; every test is held to it once more at its end.
+inline void ExpectNoOpenHandles(const std::string& where = std::string()) {
+  EXPECT_EQ(sim::Registry().OpenKeyCount(), 0) << where;
+  EXPECT_EQ(sim::Spooler().openPrinterHandles, 0) << where;
+  EXPECT_EQ(sim::Devices().openSets, 0) << where;
+  EXPECT_EQ(sim::Logs().openDeviceContexts, 0) << where;
+  EXPECT_TRUE(sim::Files().openFiles.empty()) << where;
+  EXPECT_EQ(sim::Files().openSearches, 0) << where;
+}
+
 class SimTest : public ::testing::Test {
  protected:
   void SetUp() override { sim::ResetMachine(); }
-  void TearDown() override { sim::ResetMachine(); }
+  void TearDown() override {
+    ExpectNoOpenHandles("at the end of the test");
+    sim::ResetMachine();
+  }
 };
 
 // A simulated machine whose file system lives in a fresh host folder of

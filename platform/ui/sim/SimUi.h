@@ -22,6 +22,7 @@
 
 #include "platform/DeviceInterfaces.h"
 #include "platform/Types.h"
+#include "platform/sim/SimHandles.h"
 #include "platform/ui/Window.h"
 
 namespace sim {
@@ -124,7 +125,7 @@ class SimUi {
   std::map<int, DialogTemplate> extraTemplates;
 
   std::vector<std::unique_ptr<SimWindow>> dialogs;  // open dialog windows
-  ui::DcHandle nextDc = 0x5000;
+  ui::DcHandle nextDc = kPaintDcHandles;
 };
 SimUi& Ui();
 

@@ -186,7 +186,7 @@ IconHandle LoadProgramIcon(int id) {
     sim::SetLastError(sim::kErrorResourceNameNotFound);
     return 0;
   }
-  return static_cast<IconHandle>(0x6000 + id);
+  return static_cast<IconHandle>(sim::kIconHandles + id);
 }
 
 bool BeginPainting(WindowHandle window, PaintSession* session) {
