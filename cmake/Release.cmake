@@ -11,6 +11,10 @@ add_test(NAME release.system_imports
                  -DEXE=$<TARGET_FILE:KDR270Setup> -P ${CMAKE_SOURCE_DIR}/tests/release/CheckImports.cmake)
 set_tests_properties(release.system_imports PROPERTIES LABELS unit)
 
+# The 64-bit test build ships nothing: only its imports are checked.
+if(KDR_BUILD_ARCH STREQUAL "x64")
+  return()
+endif()
 add_test(NAME release.reproducible
          COMMAND ${CMAKE_SOURCE_DIR}/tests/release/reproducible.sh ${CMAKE_SOURCE_DIR}
                  ${CMAKE_BINARY_DIR} ${KDR_MINIZIP_SOURCE_DIR})
