@@ -108,8 +108,13 @@ kdr_machine_report() {
 
 # The driver of environment $2 ("Windows NT x86" or "Windows x64") in report
 # $1: KDR270, version 3, with its eight files where the spooler keeps them.
+# The 64-bit build needs no x86 driver workaround, so there InstallX64 is
+# seen to register the x64 driver alone.
 kdr_expect_driver() {
   local report=$1 env=$2 file
+  if [ "$KDR_BUILD_ARCH" = x64 ] && grep -q '^driver \[KDR270\] env \[Windows NT x86\]' "$report"; then
+    kdr_fail "$report: an x86 driver beside the x64 one of InstallX64"
+  fi
   {
     echo "driver [KDR270] env [$env] version 3 data [KDR270.GPD]"
     for file in uniDRV.DLL KDR270.GPD uniDRVUI.DLL uniDRV.HLP TTFSUB.GPD STDNAMES.GPD UNIRES.DLL \

@@ -6,11 +6,12 @@
 # Exits 77 (skipped, with the reason) when the build's programs cannot run
 # on this machine (wine-loader.sh).
 set -euo pipefail
-case_file=$1
+case_file=$(realpath "$1")
 arch=$2
-e2e_root=$3
-export KDR_BIN=$4
-export KDR_SOURCE=$5
+e2e_root=$(realpath -m "$3")
+KDR_BIN=$(realpath "$4")
+KDR_SOURCE=$(realpath "$5")
+export KDR_BIN KDR_SOURCE
 name=$(basename "$case_file" .sh)
 
 # shellcheck source=wine-loader.sh

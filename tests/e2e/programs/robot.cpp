@@ -7,7 +7,8 @@
 //   dump                 title, then per control in z-order: class, text,
 //                        visible, enabled, checked (buttons), list items
 //   handle               "handle" and the dialog's window handle in eight
-//                        hex digits, as Wine's traces print it
+//                        hex digits (sixteen in the 64-bit build), as
+//                        Wine's traces print it
 //   click <id>           BM_CLICK, sent (returns when handled)
 //   post-click <id>      BM_CLICK, posted: for buttons that open a message box
 //   post-command <id>    WM_COMMAND BN_CLICKED to the dialog, posted, as the
@@ -283,8 +284,8 @@ int main(int argc, char** argv) {
       Dump();
     } else if (cmd == "handle") {
       char text[32] = {};
-      std::snprintf(text, sizeof text, "handle %08lx",
-                    static_cast<unsigned long>(reinterpret_cast<uintptr_t>(Dialog())));
+      std::snprintf(text, sizeof text, "handle %0*llx", static_cast<int>(2 * sizeof(HWND)),
+                    static_cast<unsigned long long>(reinterpret_cast<uintptr_t>(Dialog())));
       Line(text);
     } else if (cmd == "click") {
       SendMessageW(Item(arg("an id")), BM_CLICK, 0, 0);
