@@ -33,9 +33,11 @@ kdr_seconds() {
 }
 
 # Runs loader $1 with --version, bounded; prints its first line of output.
+# Started by bash itself: a program the kernel cannot run then fails with
+# "Exec format error" (126), where execvp would hand it to sh.
 kdr_wine_try() {
   local out status=0
-  out=$(timeout 20 "$1" --version 2>&1) || status=$?
+  out=$(timeout 20 bash -c 'exec "$0" --version' "$1" 2>&1) || status=$?
   printf '%s\n' "${out%%$'\n'*}"
   return "$status"
 }

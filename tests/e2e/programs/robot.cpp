@@ -6,9 +6,9 @@
 //   wait-dialog [s]      wait until the dialog exists and is visible
 //   dump                 title, then per control in z-order: class, text,
 //                        visible, enabled, checked (buttons), list items
-//   handle               "handle" and the dialog's window handle in eight
-//                        hex digits (sixteen in the 64-bit build), as
-//                        Wine's traces print it
+//   handle               "handle" and the dialog's window handle as
+//                        Wine's traces print a pointer: eight upper-case
+//                        hex digits, sixteen in the 64-bit build
 //   click <id>           BM_CLICK, sent (returns when handled)
 //   post-click <id>      BM_CLICK, posted: for buttons that open a message box
 //   post-command <id>    WM_COMMAND BN_CLICKED to the dialog, posted, as the
@@ -284,7 +284,7 @@ int main(int argc, char** argv) {
       Dump();
     } else if (cmd == "handle") {
       char text[32] = {};
-      std::snprintf(text, sizeof text, "handle %0*llx", static_cast<int>(2 * sizeof(HWND)),
+      std::snprintf(text, sizeof text, "handle %0*llX", static_cast<int>(2 * sizeof(HWND)),
                     static_cast<unsigned long long>(reinterpret_cast<uintptr_t>(Dialog())));
       Line(text);
     } else if (cmd == "click") {
