@@ -67,18 +67,18 @@ kdr_lang() {
 kdr_winver() {
   local v=$1
   if [ "$v" = winxp ] && [ "$KDR_ARCH" = win64 ]; then v=winxp64; fi
-  wine winecfg -v "$v" >/dev/null 2>&1
+  kdr_wine winecfg -v "$v" >/dev/null 2>&1
   wineserver -w
 }
 
 # Imports a .reg file into the prefix.
 kdr_reg_import() {
-  wine regedit /S "$1" >/dev/null 2>&1
+  kdr_wine regedit /S "$1" >/dev/null 2>&1
 }
 
 # Prints one registry value (wine reg query output).
 kdr_reg_query() {
-  wine reg query "$@" 2>/dev/null | tr -d '\r'
+  kdr_wine reg query "$@" 2>/dev/null | tr -d '\r'
 }
 
 # Saves a screenshot of the case's own display into the artifacts folder.

@@ -42,7 +42,9 @@ log=$dest.log
 export WINEPREFIX=$dest WINEARCH=$arch WINEDEBUG=-all
 # No display is needed to boot a prefix; keep wine from looking for one.
 unset DISPLAY
-limit=$(kdr_seconds 200)
+# The steps' limits add up to the 300 s (scaled) of the test.
+limit=$(kdr_seconds 180)
+KDR_WINESERVER_WAIT=$(kdr_seconds 40)
 status=0
 timeout "$limit" wineboot -i >"$log" 2>&1 || status=$?
 if [ "$status" -ne 0 ]; then
@@ -66,7 +68,7 @@ REGEDIT4
 
 [HKEY_LOCAL_MACHINE\SYSTEM\CurrentControlSet\Control\Print\Monitors\Standard TCP/IP Port\Ports]
 REG
-timeout "$(kdr_seconds 60)" regedit /S "$dest/kdr-base.reg" >>"$log" 2>&1 ||
+timeout "$(kdr_seconds 40)" regedit /S "$dest/kdr-base.reg" >>"$log" 2>&1 ||
   { echo "prepare-prefix: regedit could not import kdr-base.reg into $dest (see $log)" >&2; exit 1; }
 wineserver -w
 # regedit /S answers 0 even when it read nothing: look.

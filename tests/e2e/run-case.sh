@@ -43,7 +43,7 @@ export KDR_ARTIFACTS=$e2e_root/artifacts/$name-$arch
 rm -rf "$WINEPREFIX" "$KDR_ARTIFACTS"
 mkdir -p "$(dirname "$WINEPREFIX")" "$KDR_ARTIFACTS"
 
-xvfb_pid= watchdog=
+xvfb_pid='' watchdog=''
 cleanup() {
   [ -n "$watchdog" ] && kill "$watchdog" 2>/dev/null || true
   wineserver -k >/dev/null 2>&1 || true
@@ -76,6 +76,9 @@ case_shell=$$
   wait "$timer"
   echo "FAIL: $name ($arch) did not end within ${limit}s" >&2
   kill -TERM "$case_shell"
+  # The shell takes the signal once its foreground program ends: end the
+  # prefix's programs.
+  wineserver -k >/dev/null 2>&1
 ) &
 watchdog=$!
 trap 'exit 1' TERM
