@@ -110,7 +110,8 @@ kdr_wine_select() {
       return 1
       ;;
   esac
-  if [ "$KDR_WINE64" != yes ]; then
+  # A win64 prefix runs on the 64-bit loader, whatever starts in it.
+  if [ "$prefix" = win64 ] && [ "$KDR_WINE64" != yes ]; then
     KDR_WINE_WHY=$KDR_WINE64_WHY
     return 1
   fi
