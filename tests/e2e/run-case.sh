@@ -33,8 +33,6 @@ if ! kdr_wine_select "$KDR_BUILD_ARCH" "$arch"; then
 fi
 
 base=$e2e_root/base-$arch
-[ -f "$base/.kdr-ready" ] || { echo "FAIL: base prefix $base is not prepared" >&2; exit 1; }
-
 export WINEPREFIX=$e2e_root/run/$name-$arch
 export WINEARCH=$arch
 export WINEDEBUG=${WINEDEBUG:--all}
@@ -57,6 +55,7 @@ trap cleanup EXIT
 # exclusively while it prepares.
 exec 9<>"$base.lock"
 flock -s -w "$(kdr_seconds 240)" 9 || { echo "FAIL: $base is being prepared for too long" >&2; exit 1; }
+[ -f "$base/.kdr-ready" ] || { echo "FAIL: base prefix $base is not prepared" >&2; exit 1; }
 cp -a "$base" "$WINEPREFIX"
 exec 9>&-
 

@@ -43,7 +43,11 @@ kdr_wine_try() {
 }
 
 kdr_wine_probe() {
-  if [ -n "${KDR_WINE32:-}" ] && [ -n "${KDR_WINE64:-}" ]; then return 0; fi
+  # The answer of a parent process stands, unless KDR_NO_32BIT overrules it.
+  if [ -n "${KDR_WINE32:-}" ] && [ -n "${KDR_WINE64:-}" ] &&
+    ! { [ "${KDR_NO_32BIT:-0}" = 1 ] && [ "$KDR_WINE32" = yes ]; }; then
+    return 0
+  fi
   local out status=0 version=
   KDR_WINE64=yes KDR_WINE64_WHY=
   if [ ! -x "$kdr_wine64_loader" ]; then
