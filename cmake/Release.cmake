@@ -13,7 +13,13 @@ add_test(NAME release.system_imports
                  -P ${CMAKE_SOURCE_DIR}/tests/release/CheckImports.cmake)
 set_tests_properties(release.system_imports PROPERTIES LABELS unit)
 
+# The 64-bit test build ships nothing: only its imports are checked.
+if(KDR_BUILD_ARCH STREQUAL "x64")
+  return()
+endif()
 add_test(NAME release.reproducible
          COMMAND ${CMAKE_SOURCE_DIR}/tests/release/reproducible.sh ${CMAKE_SOURCE_DIR}
                  ${CMAKE_BINARY_DIR} ${KDR_MINIZIP_SOURCE_DIR})
-set_tests_properties(release.reproducible PROPERTIES LABELS slow TIMEOUT 1200)
+# Two builds of the exe fill both cores of a small machine: the Wine cases'
+# limits are not made for running beside them.
+set_tests_properties(release.reproducible PROPERTIES LABELS slow TIMEOUT 1200 RUN_SERIAL TRUE)

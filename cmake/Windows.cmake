@@ -1,9 +1,17 @@
 # KDR270Setup.exe: PE32, i386, GUI subsystem 5.01, static runtime, only
-# system DLLs imported, reproducible (no link timestamp).
+# system DLLs imported, reproducible (no link timestamp). The 64-bit test
+# build (windows-x64 preset) links the same way; its first Windows is 5.02.
+if(CMAKE_SIZEOF_VOID_P EQUAL 8)
+  set(KDR_BUILD_ARCH x64)
+  set(KDR_MINOR_OS_VERSION 2)
+else()
+  set(KDR_BUILD_ARCH x86)
+  set(KDR_MINOR_OS_VERSION 1)
+endif()
 set(KDR_WINDOWS_LINK_OPTIONS
     -static -static-libgcc -static-libstdc++ -mwindows
-    -Wl,--subsystem,windows:5.01
-    -Wl,--major-os-version,5 -Wl,--minor-os-version,1
+    -Wl,--subsystem,windows:5.0${KDR_MINOR_OS_VERSION}
+    -Wl,--major-os-version,5 -Wl,--minor-os-version,${KDR_MINOR_OS_VERSION}
     -Wl,--no-insert-timestamp
     -Wl,--dynamicbase -Wl,--nxcompat
     -Wl,--build-id=none)
@@ -64,6 +72,8 @@ target_compile_options(KDR270Setup PRIVATE $<$<COMPILE_LANGUAGE:CXX>:-Wdate-time
 target_compile_definitions(kdr_system PUBLIC WINVER=0x0502 _WIN32_WINNT=0x0502 _WIN32_IE=0x0600)
 # Dialog template, icon and version numbers.
 include(${CMAKE_SOURCE_DIR}/resources/Resources.cmake)
+
+include(${CMAKE_SOURCE_DIR}/cmake/EndToEnd.cmake)
 
 if(EXISTS ${CMAKE_SOURCE_DIR}/resources/driver/CMakeLists.txt)
   add_subdirectory(${CMAKE_SOURCE_DIR}/resources/driver ${CMAKE_BINARY_DIR}/driver)

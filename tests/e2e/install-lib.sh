@@ -15,13 +15,14 @@ kdr_package_folder() {
   echo "$(winepath -u "$temp" 2>/dev/null)/Vey2020"
 }
 
-# Wine workaround, before the installer runs in a win64 prefix: the 32-bit
-# AddPrinterA of Wine looks for the driver in "Windows NT x86" only (error
-# 87 when it is registered for "Windows x64" alone, where 64-bit Windows
-# takes the x64 driver). So the same driver is registered for
-# "Windows NT x86" first, from the package's own files.
+# Wine workaround, before the 32-bit installer runs in a win64 prefix: the
+# 32-bit AddPrinterA of Wine looks for the driver in "Windows NT x86" only
+# (error 87 when it is registered for "Windows x64" alone, where 64-bit
+# Windows takes the x64 driver). So the same driver is registered for
+# "Windows NT x86" first, from the package's own files. The 64-bit build's
+# AddPrinterA finds the x64 driver itself.
 kdr_install_prepare_prefix() {
-  [ "$KDR_ARCH" = win64 ] || return 0
+  [ "$KDR_ARCH" = win64 ] && [ "$KDR_BUILD_ARCH" = x86 ] || return 0
   local files=$KDR_ARTIFACTS/x86-driver
   rm -rf "$files" && mkdir -p "$files"
   cp "$KDR_BIN/driver/package-138/Windows NT x86/"* "$files/"
@@ -107,8 +108,13 @@ kdr_machine_report() {
 
 # The driver of environment $2 ("Windows NT x86" or "Windows x64") in report
 # $1: KDR270, version 3, with its eight files where the spooler keeps them.
+# The 64-bit build needs no x86 driver workaround, so there InstallX64 is
+# seen to register the x64 driver alone.
 kdr_expect_driver() {
   local report=$1 env=$2 file
+  if [ "$KDR_BUILD_ARCH" = x64 ] && grep -q '^driver \[KDR270\] env \[Windows NT x86\]' "$report"; then
+    kdr_fail "$report: an x86 driver beside the x64 one of InstallX64"
+  fi
   {
     echo "driver [KDR270] env [$env] version 3 data [KDR270.GPD]"
     for file in uniDRV.DLL KDR270.GPD uniDRVUI.DLL uniDRV.HLP TTFSUB.GPD STDNAMES.GPD UNIRES.DLL \

@@ -1,11 +1,34 @@
 # Helpers for end-to-end cases. Sourced by run-case.sh; every function works
 # on the case's own prefix ($WINEPREFIX).
+#
+# A case is a shell file in cases/, sourced by run-case.sh in the case's
+# artifacts folder. Its "# prefixes:" line names the prefixes it runs in
+# (win32, win64; win32 when it has none). The 32-bit build registers it for
+# each of them; the 64-bit build (windows-x64 preset) runs its programs in a
+# win64 prefix only, so there a case runs once, in win64, whatever its line
+# says. A line "# not in the 64-bit build: <reason>" keeps it out of that
+# build, and CMake prints the reason. "# time limit: <seconds>" raises the
+# case's limit from 300 s (both scaled by KDR_TIME_SCALE). A case sees:
+#   KDR_BIN         the build folder (KDR270Setup.exe, robot.exe, ...)
+#   KDR_SOURCE      the source tree
+#   KDR_ARTIFACTS   its artifacts folder, also the current directory
+#   KDR_ARCH        the prefix: win32 or win64
+#   KDR_BUILD_ARCH  the build's programs: x86 (the shipping exe) or x64
+#                   (the 64-bit test build, which takes the x64 paths:
+#                   DetectPlatform "x64", InstallX64, the x64 INF)
+#   DISPLAY         an Xvfb of its own
+#   KDR_TIME_SCALE  the factor of every limit (kdr_seconds); set it above 1
+#                   on a slow or loaded machine
+# wine, wineboot, winecfg, winepath, regedit and wineserver go through the
+# loader that wine-loader.sh chose for the build and the prefix; call them
+# by these names. "wineserver -w" is bounded.
 
-# Runs a program under Wine and waits for it, with a time limit.
+# Runs a program under Wine and waits for it, with a time limit of
+# KDR_TIMEOUT seconds (60), scaled.
 kdr_wine() {
   local exe=$1
   shift
-  timeout "${KDR_TIMEOUT:-60}" wine "$exe" "$@"
+  timeout "$(kdr_seconds "${KDR_TIMEOUT:-60}")" wine "$exe" "$@"
 }
 
 # Starts a program under Wine in the background; its pid is in KDR_PID.
@@ -16,9 +39,11 @@ kdr_start() {
   KDR_PID=$!
 }
 
-# Waits for a background program to end; fails when it does not in time.
+# Waits for a background program to end; fails when it does not within $2
+# seconds (30), scaled.
 kdr_wait_exit() {
-  local pid=$1 seconds=${2:-30}
+  local pid=$1 seconds
+  seconds=$(kdr_seconds "${2:-30}")
   local i
   for i in $(seq $((seconds * 10))); do
     kill -0 "$pid" 2>/dev/null || { wait "$pid" 2>/dev/null; return 0; }
@@ -42,21 +67,21 @@ kdr_lang() {
 kdr_winver() {
   local v=$1
   if [ "$v" = winxp ] && [ "$KDR_ARCH" = win64 ]; then v=winxp64; fi
-  wine winecfg -v "$v" >/dev/null 2>&1
+  kdr_wine winecfg -v "$v" >/dev/null 2>&1
   wineserver -w
 }
 
 # Imports a .reg file into the prefix.
 kdr_reg_import() {
-  wine regedit /S "$1" >/dev/null 2>&1
+  kdr_wine regedit /S "$1" >/dev/null 2>&1
 }
 
 # Prints one registry value (wine reg query output).
 kdr_reg_query() {
-  wine reg query "$@" 2>/dev/null | tr -d '\r'
+  kdr_wine reg query "$@" 2>/dev/null | tr -d '\r'
 }
 
-# Saves a screenshot of the whole screen into the artifacts folder.
+# Saves a screenshot of the case's own display into the artifacts folder.
 kdr_screenshot() {
   import -window root "$KDR_ARTIFACTS/$1.png"
 }
@@ -83,9 +108,45 @@ kdr_fail() {
 }
 
 # Runs the robot (tests/e2e/programs/robot.cpp) with its commands; its
-# lines go to stdout.
+# lines go to stdout. The waits of its commands (wait-dialog, msgbox,
+# wait-msgbox, wait-gone, wait-file: seconds, 30 when not given) are scaled
+# here; the robot scales its own short limits by KDR_TIME_SCALE. Its limit
+# as a whole is the sum of its waits and pauses, plus its start.
 kdr_robot() {
-  kdr_wine "$KDR_BIN/robot.exe" "$@"
+  local args=() cmd n margin total
+  margin=$(kdr_seconds 5)
+  total=$(kdr_seconds 30)
+  while [ $# -gt 0 ]; do
+    cmd=$1
+    shift
+    args+=("$cmd")
+    case $cmd in
+      wait-dialog | msgbox | wait-msgbox | wait-gone | wait-file)
+        if [ "$cmd" = wait-file ] && [ $# -gt 0 ]; then
+          args+=("$1")
+          shift
+        fi
+        n=30
+        if [ $# -gt 0 ] && [[ $1 =~ ^[1-9][0-9]*$ ]]; then
+          n=$1
+          shift
+        fi
+        n=$(kdr_seconds "$n")
+        args+=("$n")
+        # and the robot's own limit after it (a message box closing)
+        total=$((total + n + margin))
+        ;;
+      sleep)
+        if [ $# -gt 0 ]; then
+          total=$((total + $1 / 1000 + 1))
+          args+=("$1")
+          shift
+        fi
+        ;;
+      *) total=$((total + margin)) ;;
+    esac
+  done
+  timeout "$total" wine "$KDR_BIN/robot.exe" "${args[@]}"
 }
 
 # Fails the case unless every non-empty line on stdin appears, whole, as a

@@ -26,12 +26,26 @@ grep -m1 -F 'Call KERNEL32.SetDllDirectoryA(' relay.log | grep -Fq '"")' ||
   kdr_fail "the DLL search was narrowed only after the current directory changed"
 
 # The installer's thread is the one that narrowed the search; calls made from
-# its own image (loaded at 0x00400000) that load a DLL must name a full path
-# in System32.
+# its own image (where Wine loads it: at its preferred base) that load a DLL
+# must name a full path in System32.
+# SetDllDirectoryA was called from that image, which shows the range is right.
+read -r image_base image_size < <(x86_64-w64-mingw32-objdump -p "$KDR_BIN/KDR270Setup.exe" |
+  awk '$1 == "ImageBase" { b = $2 } $1 == "SizeOfImage" { s = $2 } END { print b, s }')
+image_start=$((16#$image_base))
+image_end=$((image_start + 16#$image_size))
+from_image() {
+  local ret
+  ret=$(sed -n 's/.* ret=\([0-9a-f]*\)$/\1/p' <<< "$1")
+  [ -n "$ret" ] && [ $((16#$ret)) -ge "$image_start" ] && [ $((16#$ret)) -lt "$image_end" ]
+}
 thread=$(grep -m1 -F 'Call KERNEL32.SetDllDirectoryA(' relay.log | cut -d: -f1)
-grep -E "^$thread:Call KERNEL32.LoadLibrary(Ex)?[AW]\(" relay.log | grep -E 'ret=004[0-9a-f]{5}' \
-  > own-loads.txt || true
-system_load='Call KERNEL32\.LoadLibraryExA\([0-9a-f]+ "C:\\\\windows\\\\system32\\\\[a-z0-9]+\.(dll|drv)",00000000,00000008\)'
+from_image "$(grep -m1 -F 'Call KERNEL32.SetDllDirectoryA(' relay.log)" ||
+  kdr_fail "SetDllDirectoryA was not called from the exe's image ($image_base, $image_size bytes)"
+: > own-loads.txt
+while IFS= read -r call; do
+  if from_image "$call"; then echo "$call" >> own-loads.txt; fi
+done < <(grep -E "^$thread:Call KERNEL32.LoadLibrary(Ex)?[AW]\(" relay.log)
+system_load='Call KERNEL32\.LoadLibraryExA\([0-9a-f]+ "C:\\\\windows\\\\system32\\\\[a-z0-9]+\.(dll|drv)",0+,0*8\)'
 if grep -Ev "$system_load" own-loads.txt > other-loads.txt; then
   kdr_fail "the installer's own code loads DLLs by other names: $(cat other-loads.txt)"
 fi

@@ -40,8 +40,12 @@ case $KDR_ARCH in
   win64) inf='Windows x64\NLDRVx64.INF' ;;
 esac
 folder_win=$(winepath -w "$folder" 2>/dev/null)
-kdr_robot wait-dialog post-click 1023 sleep 1500 > /dev/null
-for _ in $(seq 50); do [ -s "$KDR_ARTIFACTS/rundll32.log" ] && break; sleep 0.1; done
+kdr_robot wait-dialog post-click 1023 > /dev/null
+# The recording rundll32 starts after the click has been handled.
+for _ in $(seq $((10 * $(kdr_seconds 30)))); do
+  grep -Fq 'PrintUIEntry' "$KDR_ARTIFACTS/rundll32.log" 2>/dev/null && break
+  sleep 0.1
+done
 grep -Fq "printui.dll PrintUIEntry /ii /f \"$folder_win\\$inf\"" "$KDR_ARTIFACTS/rundll32.log" ||
   kdr_fail "wizard command line: $(cat "$KDR_ARTIFACTS/rundll32.log" 2>/dev/null)"
 kdr_screenshot package-open

@@ -25,8 +25,8 @@ expect_listed_as_in_prefix() {
 # Waits until the trace file $1 holds $2 ConfigurePortA lines.
 wait_for_configure_calls() {
   local _
-  # Up to 30 s: the trace is written late on a loaded machine.
-  for _ in $(seq 300); do
+  # Up to 30 s, scaled: the trace is written late on a loaded machine.
+  for _ in $(seq $((10 * $(kdr_seconds 30)))); do
     [ "$(grep -c 'winspool:ConfigurePortA ' "$1")" -ge "$2" ] && return 0
     sleep 0.1
   done

@@ -6,8 +6,9 @@
 //   wait-dialog [s]      wait until the dialog exists and is visible
 //   dump                 title, then per control in z-order: class, text,
 //                        visible, enabled, checked (buttons), list items
-//   handle               "handle" and the dialog's window handle in eight
-//                        hex digits, as Wine's traces print it
+//   handle               "handle" and the dialog's window handle as
+//                        Wine's traces print a pointer: eight upper-case
+//                        hex digits, sixteen in the 64-bit build
 //   click <id>           BM_CLICK, sent (returns when handled)
 //   post-click <id>      BM_CLICK, posted: for buttons that open a message box
 //   post-command <id>    WM_COMMAND BN_CLICKED to the dialog, posted, as the
@@ -25,8 +26,14 @@
 //   close                the close box (WM_SYSCOMMAND SC_CLOSE), posted
 //   wait-gone [s]        wait until the dialog window is gone
 //   sleep <ms>
+//   wait-file <path> [s] wait until the file exists (the shell's signal that
+//                        it is done, say with a screenshot)
 //   template <exe>       compare dialog 102 (language 2052) in <exe> with
 //                        resources/Dialog102.h
+//
+// The seconds of the waits are taken as given; the robot's own short limits
+// (an answer to a message, a message box closing) are multiplied by
+// KDR_TIME_SCALE when it is set.
 //
 // Texts print in UTF-8 inside brackets, with \r, \n and \ escaped. Exit code
 // 0 when every command worked; the first failure prints "robot: ..." and
@@ -49,7 +56,7 @@
 namespace {
 
 const char kTitle[] = KDR_DIALOG102_CAPTION;
-const DWORD kTimeoutMs = 5000;
+DWORD g_timeoutMs = 5000;
 HWND g_dialog = nullptr;
 
 [[noreturn]] void Fail(const std::string& what) {
@@ -99,12 +106,12 @@ void Line(const std::string& text) {
 // and GetWindowText does not ask an edit or IP control of another process.
 std::wstring TextOf(HWND window) {
   DWORD_PTR length = 0;
-  if (!SendMessageTimeoutW(window, WM_GETTEXTLENGTH, 0, 0, SMTO_ABORTIFHUNG, kTimeoutMs, &length))
+  if (!SendMessageTimeoutW(window, WM_GETTEXTLENGTH, 0, 0, SMTO_ABORTIFHUNG, g_timeoutMs, &length))
     Fail("no answer to WM_GETTEXTLENGTH");
   std::vector<wchar_t> buffer(length + 2, L'\0');
   DWORD_PTR copied = 0;
   SendMessageTimeoutW(window, WM_GETTEXT, buffer.size(), reinterpret_cast<LPARAM>(buffer.data()),
-                      SMTO_ABORTIFHUNG, kTimeoutMs, &copied);
+                      SMTO_ABORTIFHUNG, g_timeoutMs, &copied);
   return std::wstring(buffer.data(), copied < buffer.size() ? copied : 0);
 }
 
@@ -205,7 +212,7 @@ void DeviceChange(const char* what) {
       0x28d78fad, 0x5a12, 0x11d1, {0xae, 0x5b, 0x00, 0x00, 0xf8, 0x03, 0xa8, 0xc2}};
   DWORD_PTR result = 0;
   SendMessageTimeoutW(Dialog(), WM_DEVICECHANGE, event, reinterpret_cast<LPARAM>(&record),
-                      SMTO_ABORTIFHUNG, kTimeoutMs, &result);
+                      SMTO_ABORTIFHUNG, g_timeoutMs, &result);
 }
 
 struct BoxSearch {
@@ -239,7 +246,7 @@ void MessageBoxOk(int seconds, bool pressOk = true) {
   HWND ok = GetDlgItem(search.box, IDOK);
   if (ok == nullptr) Fail("the message box has no OK");
   PostMessageW(ok, BM_CLICK, 0, 0);
-  for (int i = 0; i < 100 && IsWindow(search.box); ++i) Sleep(50);
+  for (DWORD i = 0; i < g_timeoutMs / 50 && IsWindow(search.box); ++i) Sleep(50);
   if (IsWindow(search.box)) Fail("the message box stayed open");
 }
 
@@ -257,6 +264,10 @@ int TemplateCheck(const char* exe);
 
 int main(int argc, char** argv) {
   _setmode(_fileno(stdout), _O_BINARY);
+  if (const char* scale = std::getenv("KDR_TIME_SCALE")) {
+    const double factor = std::atof(scale);
+    if (factor > 1) g_timeoutMs = static_cast<DWORD>(g_timeoutMs * factor);
+  }
   for (int i = 1; i < argc; ++i) {
     const std::string cmd = argv[i];
     auto arg = [&](const char* what) -> const char* {
@@ -273,8 +284,8 @@ int main(int argc, char** argv) {
       Dump();
     } else if (cmd == "handle") {
       char text[32] = {};
-      std::snprintf(text, sizeof text, "handle %08lx",
-                    static_cast<unsigned long>(reinterpret_cast<uintptr_t>(Dialog())));
+      std::snprintf(text, sizeof text, "handle %0*llX", static_cast<int>(2 * sizeof(HWND)),
+                    static_cast<unsigned long long>(reinterpret_cast<uintptr_t>(Dialog())));
       Line(text);
     } else if (cmd == "click") {
       SendMessageW(Item(arg("an id")), BM_CLICK, 0, 0);
@@ -306,6 +317,12 @@ int main(int argc, char** argv) {
       PostMessageW(Dialog(), WM_SYSCOMMAND, SC_CLOSE, 0);
     } else if (cmd == "wait-gone") {
       WaitGone(optionalSeconds(30));
+    } else if (cmd == "wait-file") {
+      const char* path = arg("a path");
+      const int seconds = optionalSeconds(30);
+      int i = 0;
+      while (GetFileAttributesA(path) == INVALID_FILE_ATTRIBUTES && i++ < seconds * 20) Sleep(50);
+      if (GetFileAttributesA(path) == INVALID_FILE_ATTRIBUTES) Fail(std::string("no file ") + path);
     } else if (cmd == "sleep") {
       Sleep(static_cast<DWORD>(std::atoi(arg("milliseconds"))));
     } else if (cmd == "template") {
