@@ -122,7 +122,7 @@ run_cell() {
 # default $5, detail $6) with its result $7 and seconds $8.
 table_row() {
   local dir=$1 connection=$2 version=$3 lang=$4 default=$5 detail=$6 result=$7 seconds=$8
-  local printers=none ports=none data=- page=-
+  local printers='not read' ports='not read' data=- page='not read'
   if [ -f "$dir/report.txt" ]; then
     printers=$(sed -n 's/^printer \[\(.*\)\] port \[.*\] driver \[.*\]$/\1/p' "$dir/report.txt" |
       paste -sd ',')
@@ -193,7 +193,9 @@ for version in winxp win10; do
         result=pass
       else
         failed=$((failed + 1))
-        result=$(grep -m1 '^FAIL: ' "$dir/log.txt" || echo "FAIL: exit $status")
+        # The whole failure message on one line (some span several).
+        result=$(sed -n '/^FAIL: /,$p' "$dir/log.txt" | tr '\n' ' ' | cut -c1-240)
+        [ -n "$result" ] || result="FAIL: exit $status"
         echo "cell $cell ($connection, $version, $lang): $result" >&2
       fi
       table_row "$dir" "$connection" "$shown" "$lang" "$default" "$detail" "$result" \
