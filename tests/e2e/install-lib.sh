@@ -226,3 +226,42 @@ REG
 kdr_port_index() {
   sed -n "s/^item 1010 \([0-9]*\) \[$2\]\$/\1/p" "$1"
 }
+
+# ---- Saved machine states inside one prefix ------------------------------------
+# An installation changes the registry (printers, drivers, ports, the default
+# printer), the spooler's folder (driver files, spooled pages) and the
+# package folder. kdr_state_save NAME keeps the first two as they are now;
+# kdr_state_restore NAME puts them back and removes the package folder, with
+# the server stopped, so the next program starts on the saved machine and no
+# earlier installation's leftovers. The restore fails unless the prefix's
+# files (names, and sizes of files) are then exactly those of the save: a
+# file written anywhere else would show there. Wine remakes dosdevices from
+# the registry whenever it starts, so those links are left out.
+kdr_state_registry=(system.reg user.reg userdef.reg)
+kdr_state_spool=drive_c/windows/system32/spool
+
+kdr_prefix_listing() {
+  (cd "$WINEPREFIX" && find . \( -path ./.kdr-states -o -path ./dosdevices \) -prune -o \
+    \( -type d -printf '%p/\n' \) -o -printf '%p %s\n' | LC_ALL=C sort)
+}
+
+kdr_state_save() {
+  local dir=$WINEPREFIX/.kdr-states/$1 file
+  kdr_server_restart
+  rm -rf "$dir" && mkdir -p "$dir"
+  for file in "${kdr_state_registry[@]}"; do cp -a "$WINEPREFIX/$file" "$dir/"; done
+  cp -a "$WINEPREFIX/$kdr_state_spool" "$dir/spool"
+  kdr_prefix_listing > "$dir/listing"
+}
+
+kdr_state_restore() {
+  local dir=$WINEPREFIX/.kdr-states/$1 file
+  [ -f "$dir/listing" ] || kdr_fail "no saved state $1"
+  kdr_server_restart
+  for file in "${kdr_state_registry[@]}"; do cp -a "$dir/$file" "$WINEPREFIX/$file"; done
+  rm -rf "${WINEPREFIX:?}/$kdr_state_spool" "$WINEPREFIX"/drive_c/users/*/Temp/Vey2020
+  cp -a "$dir/spool" "$WINEPREFIX/$kdr_state_spool"
+  kdr_prefix_listing | diff -u "$dir/listing" - > state-restore.diff ||
+    kdr_fail "state $1 not restored, the prefix differs: $(head -20 state-restore.diff)"
+}
+
