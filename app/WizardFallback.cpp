@@ -1,7 +1,7 @@
 #include "app/WizardFallback.h"
 
-#include "install/BoundedFormat.h"
-#include "install/SystemPrograms.h"
+#include "common/BoundedFormat.h"
+#include "common/SystemPrograms.h"
 #include "platform/Shell.h"
 #include "platform/SystemInfo.h"
 
@@ -34,7 +34,7 @@ std::string WizardParameters(const std::string& packageFolder, uint32_t architec
   if (!format) return std::string();
   std::string parameters;
   // A cut path would name another file: pass nothing rather than that.
-  if (!install::FormatBounded(&parameters, 1024, format, packageFolder.c_str()))
+  if (!common::FormatBounded(&parameters, 1024, format, packageFolder.c_str()))
     return std::string();
   return parameters;
 }
@@ -45,7 +45,7 @@ void StartDriverWizard(platform::WindowHandle owner, const std::string& packageF
   const std::string parameters = WizardParameters(packageFolder, architecture);
   if (parameters.empty()) return;
   // Without the system folder nothing starts, as when the launch fails.
-  const std::string rundll32 = install::SystemProgramPath("rundll32.exe");
+  const std::string rundll32 = common::SystemProgramPath("rundll32.exe");
   if (rundll32.empty()) return;
   // Not waited for: the dialog stays usable while the wizard runs.
   static_cast<void>(

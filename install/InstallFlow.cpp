@@ -3,11 +3,11 @@
 #include <cstring>
 #include <string>
 
-#include "app/Texts.h"
-#include "install/BoundedFormat.h"
+#include "common/BoundedFormat.h"
 #include "install/PrinterInstaller.h"
 #include "platform/Spooler.h"
 #include "platform/SystemInfo.h"
+#include "texts/Texts.h"
 
 namespace install {
 namespace {
@@ -36,8 +36,9 @@ bool PrinterInstaller::Install(int32_t setDefault, const std::string& portName) 
   if (setDefault != 0) static_cast<void>(platform::SetDefaultPrinterName(InstalledPrinterName));
 
   std::string message;
-  FormatBounded(&message, kSuccessMessageSize, app::MessageTextsFor(UiLanguage).InstallSucceeded,
-                InstalledPrinterName, portName.c_str());
+  common::FormatBounded(&message, kSuccessMessageSize,
+                        texts::MessageTextsFor(UiLanguage).InstallSucceeded, InstalledPrinterName,
+                        portName.c_str());
   ShowMessage(message);
   return true;
 }

@@ -1,6 +1,6 @@
 #include "install/PrinterInstaller.h"
 
-#include "install/SystemPrograms.h"
+#include "common/SystemPrograms.h"
 #include "platform/Shell.h"
 #include "platform/SystemInfo.h"
 
@@ -33,7 +33,7 @@ PrinterInstaller::PrinterInstaller() {
   // Fire and forget: the spooler may be stopped on a fresh machine, and
   // nothing here depends on whether the request worked. Without the system
   // folder nothing is started, as when the launch fails.
-  const std::string net = SystemProgramPath("net.exe");
+  const std::string net = common::SystemProgramPath("net.exe");
   if (!net.empty())
     static_cast<void>(
         platform::ShellOpen(nullptr, "open", net, "start spooler", "", platform::kSwHide));

@@ -6,18 +6,15 @@
 #include <string>
 #include <vector>
 
-#include "app/Texts.h"
-#include "install/UnpackedFiles.h"
+#include "package/UnpackedFiles.h"
 #include "platform/Types.h"
+#include "texts/Texts.h"
 
 namespace install {
 
 constexpr int kModelRows = 7;
 // The built-in model: every operation reads this row and no other.
 constexpr int kBuiltInModelRow = 3;
-
-constexpr int32_t kLanguageChinese = 2052;
-constexpr int32_t kLanguageEnglish = 1033;
 
 // The OsLevel below which failure texts are the short ones.
 constexpr int kOsLevelVista = 3;
@@ -65,7 +62,7 @@ class PrinterInstaller {
   // copy must still match the archive, so neither a file left from an earlier
   // run nor one swapped in the user's folder since is installed. Null: the
   // run unpacked nothing, and nothing is staged.
-  const std::vector<UnpackedFile>* UnpackedFiles = nullptr;
+  const std::vector<package::UnpackedFile>* UnpackedFiles = nullptr;
 
  private:
   struct DriverVariant;
@@ -78,10 +75,10 @@ class PrinterInstaller {
   bool StageDriverFiles(const DriverVariant& variant, const std::string& driverDirectory,
                         std::vector<std::string>* staged) const;
   void RemoveStagedFiles(const std::string& driverDirectory) const;
-  const UnpackedFile* FindUnpacked(const std::string& relativePath) const;
+  const package::UnpackedFile* FindUnpacked(const std::string& relativePath) const;
   void ShowMessage(const std::string& text) const;
   // The system's text for `errorCode`, then the text of `role`.
-  void ShowSystemErrorThen(uint32_t errorCode, const char* app::MessageTexts::*role) const;
+  void ShowSystemErrorThen(uint32_t errorCode, const char* texts::MessageTexts::*role) const;
 };
 
 }  // namespace install
