@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "app/ConnectionType.h"
 #include "app/TarnwickDlg.h"
 #include "platform/Spooler.h"
 #include "platform/Types.h"
@@ -31,10 +32,6 @@ const PortKind kPortKinds[] = {
     {&ports::EnumParallelPorts, &texts::PortListTexts::SelectParallelPortPrompt,
      &texts::PortListTexts::NoParallelPortNotice},
 };
-
-constexpr int32_t kConnectionUsb = 0;
-constexpr int32_t kConnectionSerial = 1;
-constexpr int32_t kConnectionEthernet = 3;
 
 // The list's first item is the prompt; the ports follow it.
 constexpr int kFirstPortItem = 1;

@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <string>
 
+#include "app/ConnectionType.h"
 #include "app/InstallChoices.h"
 #include "app/TarnwickDlg.h"
 #include "platform/ui/Messages.h"
@@ -11,14 +12,6 @@
 #include "ports/PortCreation.h"
 #include "ports/TestPage.h"
 #include "texts/Texts.h"
-
-namespace {
-
-constexpr int32_t kConnectionUsb = 0;
-constexpr int32_t kConnectionSerial = 1;
-constexpr int32_t kConnectionEthernet = 3;
-
-}  // namespace
 
 void CTarnwickDlg::OnInstall() {
   // The message boxes of a run pump messages, and a device notice refreshes

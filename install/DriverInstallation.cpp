@@ -85,7 +85,7 @@ const package::UnpackedFile* PrinterInstaller::FindUnpacked(const std::string& r
 }
 
 std::vector<std::string> PrinterInstaller::DriverFileNames() const {
-  std::vector<std::string> names = {DriverDll[kBuiltInModelRow], GpdFile[kBuiltInModelRow]};
+  std::vector<std::string> names = {kBuiltInModel.DriverDll, kBuiltInModel.GpdFile};
   names.insert(names.end(), std::begin(kUnidrvFiles), std::end(kUnidrvFiles));
   return names;
 }
@@ -141,8 +141,8 @@ bool PrinterInstaller::InstallVariant(const DriverVariant& variant, int osLevel,
 
   // The model's own files may be left from an earlier installation; the
   // Unidrv files are simply overwritten.
-  const std::string& modelDll = DriverDll[kBuiltInModelRow];
-  const std::string& modelGpd = GpdFile[kBuiltInModelRow];
+  const std::string modelDll = kBuiltInModel.DriverDll;
+  const std::string modelGpd = kBuiltInModel.GpdFile;
   static_cast<void>(platform::RemoveFile(driverDirectory + "\\" + modelDll));
   static_cast<void>(platform::RemoveFile(driverDirectory + "\\" + modelGpd));
 
@@ -156,7 +156,7 @@ bool PrinterInstaller::InstallVariant(const DriverVariant& variant, int osLevel,
 
   platform::DriverInfo3 driver;
   driver.version = 3;
-  driver.name = ModelName[kBuiltInModelRow];
+  driver.name = kBuiltInModel.ModelName;
   driver.environment = variant.environment;
   driver.driverPath = "uniDRV.DLL";
   driver.dataFile = modelGpd;
@@ -179,7 +179,7 @@ bool PrinterInstaller::InstallVariant(const DriverVariant& variant, int osLevel,
   platform::PrinterInfo2 printerRecord;
   printerRecord.printerName = printerName;
   printerRecord.portName = portName;
-  printerRecord.driverName = ModelName[kBuiltInModelRow];
+  printerRecord.driverName = kBuiltInModel.ModelName;
   printerRecord.printProcessor = "WinPrint";
   printerRecord.datatype = "RAW";
   printerRecord.attributes = platform::kPrinterAttributeLocal;

@@ -12,9 +12,24 @@
 
 namespace install {
 
+// A model the driver package knows: its resource DLL, its GPD file and its
+// name, which is also the name of the driver registered with the spooler.
+struct ModelRow {
+  const char* DriverDll;
+  const char* GpdFile;
+  const char* ModelName;
+};
+
 constexpr int kModelRows = 7;
+inline constexpr ModelRow kModelTable[kModelRows] = {
+    {"NL41.DLL", "NL41.GPD", "NL-41"},   {"NL41.DLL", "NL41C.GPD", "NL-41C"},
+    {"NL63.DLL", "NL63.GPD", "NL-63"},   {"KDR270.DLL", "KDR270.GPD", "KDR270"},
+    {"NL67.DLL", "NL67.GPD", "NL-67"},   {"NL52.DLL", "NL52.GPD", "NL-52"},
+    {"NL52.DLL", "NL52C.GPD", "NL-52C"},
+};
 // The built-in model: every operation reads this row and no other.
 constexpr int kBuiltInModelRow = 3;
+inline constexpr const ModelRow& kBuiltInModel = kModelTable[kBuiltInModelRow];
 
 // The OsLevel below which failure texts are the short ones.
 constexpr int kOsLevelVista = 3;
@@ -47,9 +62,6 @@ class PrinterInstaller {
   // True when the printer was installed and the message shown.
   bool Install(int32_t setDefault, const std::string& portName);
 
-  std::string DriverDll[kModelRows];
-  std::string GpdFile[kModelRows];
-  std::string ModelName[kModelRows];
   std::string PrinterName;
   int32_t UiLanguage = 0;
   char InstalledPrinterName[256] = {};
