@@ -275,10 +275,6 @@ class DialogInstallSweepTest : public dialoginstalltest::DialogInstallTest {
         } else if (call == "AddPrinterDriverA") {
           expectInstalled = false;
           expectBoxes = {platform::SystemErrorText(5), driverFailed};
-        } else if (call == "GetFileAttributesA") {
-          // The spooler's own look for a staged file.
-          expectInstalled = false;
-          expectBoxes = {platform::SystemErrorText(2), driverFailed};
         } else if (call == "AddPrinterA") {
           expectInstalled = false;
           expectBoxes = {platform::SystemErrorText(5), texts.PrinterAddFailed};
