@@ -4,37 +4,14 @@
 #pragma once
 #include <cstdint>
 
+#include "app/ConnectionType.h"
+#include "app/ControlIds.h"
 #include "install/PrinterInstaller.h"
 #include "package/PackageExtraction.h"
 #include "platform/ui/Controls.h"
 #include "platform/ui/DeviceNotice.h"
 #include "platform/ui/Dialog.h"
 
-// Control ids of template 102.
-constexpr int kIdInstall = 1;
-constexpr int kIdExit = 2;
-constexpr int kIdDefaultGroup = 1001;
-constexpr int kIdDefaultNo = 1002;
-constexpr int kIdDefaultYes = 1003;
-constexpr int kIdConnectionGroup = 1031;
-constexpr int kIdConnectionUsb = 1006;
-constexpr int kIdConnectionSerial = 1007;
-constexpr int kIdConnectionParallel = 1008;
-constexpr int kIdConnectionEthernet = 1009;
-constexpr int kIdPortList = 1010;
-constexpr int kIdIpAddress = 1011;
-constexpr int kIdIpLabel = 1012;
-constexpr int kIdNotice = 1014;
-constexpr int kIdHint = 1015;
-constexpr int kIdWizardButton = 1023;
-constexpr int kIdBaudRateGroup = 1028;
-constexpr int kIdBaud9600 = 1024;
-constexpr int kIdBaud19200 = 1025;
-constexpr int kIdBaud38400 = 1026;
-constexpr int kIdBaud115200 = 1027;
-constexpr int kIdLanguageSwitch = 1033;
-
-constexpr int kDialogTemplateId = 102;
 constexpr int kProgramIconId = 128;
 
 class CTarnwickDlg : public ui::Dialog {
@@ -71,9 +48,9 @@ class CTarnwickDlg : public ui::Dialog {
 
   // ---- members, in the order the dialog builds them ---------------------------
   ui::IconHandle m_hIcon;
-  int32_t m_nSetDefault = 0;      // 0 No, 1 Yes (radios 1002-1003)
-  int32_t m_nConnectionType = 0;  // 0 USB, 1 serial, 2 parallel, 3 Ethernet (1006-1009)
-  ui::ListBox m_listPorts;        // 1010
+  int32_t m_nSetDefault = 0;                   // 0 No, 1 Yes (radios 1002-1003)
+  int32_t m_nConnectionType = kConnectionUsb;  // a ConnectionType (radios 1006-1009)
+  ui::ListBox m_listPorts;                     // 1010
   install::PrinterInstaller m_installer;
   ui::IpAddressCtrl m_ipAddress;  // 1011
   ui::Static m_staticIpLabel;     // 1012

@@ -1,7 +1,7 @@
 // The wizard fallback (button 1023) and the clean-up when the window goes.
 #include "app/TarnwickDlg.h"
 #include "app/WizardFallback.h"
-#include "install/FolderCleanup.h"
+#include "common/FolderCleanup.h"
 
 void CTarnwickDlg::OnClickedWizardButton() {
   // The remembered package folder, not whatever directory is current: when
@@ -13,5 +13,5 @@ void CTarnwickDlg::OnClickedWizardButton() {
 void CTarnwickDlg::OnDestroy() {
   ui::Dialog::OnDestroy();
   // Empties only the folder this run made and entered; the folder stays.
-  if (m_package.entered) install::DeleteFolderContents(m_package.Folder());
+  if (m_package.entered) common::DeleteFolderContents(m_package.Folder());
 }

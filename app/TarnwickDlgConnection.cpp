@@ -5,13 +5,14 @@
 #include <string>
 #include <vector>
 
+#include "app/ConnectionType.h"
 #include "app/TarnwickDlg.h"
-#include "app/Texts.h"
 #include "platform/Spooler.h"
 #include "platform/Types.h"
 #include "platform/ui/Messages.h"
 #include "platform/ui/Window.h"
 #include "ports/PortDiscovery.h"
+#include "texts/Texts.h"
 
 namespace {
 
@@ -19,22 +20,18 @@ namespace {
 // says about them. Ethernet has no list.
 struct PortKind {
   bool (*discover)(std::vector<std::string>& ports);
-  const char* app::PortListTexts::*prompt;
-  const char* app::PortListTexts::*notice;
+  const char* texts::PortListTexts::*prompt;
+  const char* texts::PortListTexts::*notice;
 };
 
 const PortKind kPortKinds[] = {
-    {&ports::EnumUsbPrinterPorts, &app::PortListTexts::SelectUsbPortPrompt,
-     &app::PortListTexts::NoUsbPrinterNotice},
-    {&ports::EnumSerialPorts, &app::PortListTexts::SelectSerialPortPrompt,
-     &app::PortListTexts::NoSerialPortNotice},
-    {&ports::EnumParallelPorts, &app::PortListTexts::SelectParallelPortPrompt,
-     &app::PortListTexts::NoParallelPortNotice},
+    {&ports::EnumUsbPrinterPorts, &texts::PortListTexts::SelectUsbPortPrompt,
+     &texts::PortListTexts::NoUsbPrinterNotice},
+    {&ports::EnumSerialPorts, &texts::PortListTexts::SelectSerialPortPrompt,
+     &texts::PortListTexts::NoSerialPortNotice},
+    {&ports::EnumParallelPorts, &texts::PortListTexts::SelectParallelPortPrompt,
+     &texts::PortListTexts::NoParallelPortNotice},
 };
-
-constexpr int32_t kConnectionUsb = 0;
-constexpr int32_t kConnectionSerial = 1;
-constexpr int32_t kConnectionEthernet = 3;
 
 // The list's first item is the prompt; the ports follow it.
 constexpr int kFirstPortItem = 1;
@@ -54,7 +51,7 @@ void CTarnwickDlg::RefreshConnectionControls() {
     const PortKind& kind = kPortKinds[m_nConnectionType];
     // Read at the time of the refresh: a language switch since the last one
     // shows here, not before.
-    const app::PortListTexts& texts = app::PortListTextsFor(m_installer.UiLanguage);
+    const texts::PortListTexts& texts = texts::PortListTextsFor(m_installer.UiLanguage);
     m_ipAddress.SetAddress(0);
     m_listPorts.Show(platform::kSwShowNormal);
     m_ipAddress.Enable(false);

@@ -4,21 +4,14 @@
 #include <cstdint>
 #include <string>
 
+#include "app/ConnectionType.h"
+#include "app/InstallChoices.h"
 #include "app/TarnwickDlg.h"
-#include "app/Texts.h"
-#include "install/InstallChoices.h"
 #include "platform/ui/Messages.h"
 #include "platform/ui/Window.h"
 #include "ports/PortCreation.h"
 #include "ports/TestPage.h"
-
-namespace {
-
-constexpr int32_t kConnectionUsb = 0;
-constexpr int32_t kConnectionSerial = 1;
-constexpr int32_t kConnectionEthernet = 3;
-
-}  // namespace
+#include "texts/Texts.h"
 
 void CTarnwickDlg::OnInstall() {
   // The message boxes of a run pump messages, and a device notice refreshes
@@ -40,7 +33,7 @@ void CTarnwickDlg::OnInstall() {
     // IPM_GETADDRESS; a blank field reads as 0.
     uint8_t f0 = 0, f1 = 0, f2 = 0, f3 = 0;
     static_cast<void>(m_ipAddress.GetAddress(&f0, &f1, &f2, &f3));
-    const std::string address = install::FormatIpAddress(f0, f1, f2, f3);
+    const std::string address = app::FormatIpAddress(f0, f1, f2, f3);
     // The printer goes on the port whether or not its definition was written.
     ports::CreateTcpIpPort(address);
     portName = ports::TcpIpPortName(address);
@@ -52,13 +45,13 @@ void CTarnwickDlg::OnInstall() {
     if (m_nConnectionType == kConnectionSerial) {
       // The printer is installed even when the settings could not be stored.
       static_cast<void>(
-          ports::WriteSerialPortSettings(portName, install::BaudTextForChoice(m_nBaudRate)));
+          ports::WriteSerialPortSettings(portName, app::BaudTextForChoice(m_nBaudRate)));
     }
     if (m_installer.Install(m_nSetDefault, portName)) {
       // Only a USB printer is known to be there and switched on.
       if (m_nConnectionType == kConnectionUsb) {
         ports::PrintTestPage(m_installer.InstalledPrinterName,
-                             app::MessageTextsFor(m_installer.UiLanguage).TestPageText);
+                             texts::MessageTextsFor(m_installer.UiLanguage).TestPageText);
       }
       // The window closes once this handler has returned.
       EndDialog(ui::kIdCancel);

@@ -2,11 +2,12 @@
 // flips it.
 #include "app/TarnwickDlg.h"
 #include "app/Texts.h"
-#include "install/PrinterInstaller.h"
+#include "common/Language.h"
 #include "platform/ui/Window.h"
+#include "texts/Texts.h"
 
 void CTarnwickDlg::ApplyLanguage(int32_t language) {
-  ui::SetText(Handle(), app::kWindowTitle);
+  ui::SetText(Handle(), texts::kWindowTitle);
   const app::ControlText* texts = app::LanguageControlTextsFor(language);
   for (int i = 0; i < app::kLanguageControlCount; ++i)
     SetItemText(texts[i].controlId, texts[i].text);
@@ -19,8 +20,8 @@ void CTarnwickDlg::OnDblclkLanguageSwitch() {
   static int32_t s_nLanguageSwitchClicks = 1;
   const int32_t n = s_nLanguageSwitchClicks++;
   if (n % 5 != 0) return;
-  m_installer.UiLanguage = m_installer.UiLanguage == install::kLanguageChinese
-                               ? install::kLanguageEnglish
-                               : install::kLanguageChinese;
+  m_installer.UiLanguage = common::IsChineseLanguage(m_installer.UiLanguage)
+                               ? common::kLanguageEnglish
+                               : common::kLanguageChinese;
   ApplyLanguage(m_installer.UiLanguage);
 }

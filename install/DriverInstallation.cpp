@@ -4,8 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "app/Texts.h"
-#include "install/BoundedFormat.h"
+#include "common/BoundedFormat.h"
 #include "install/PrinterInstaller.h"
 #include "install/UniquePrinterName.h"
 #include "platform/Errors.h"
@@ -13,10 +12,11 @@
 #include "platform/MessageBox.h"
 #include "platform/Pause.h"
 #include "platform/Spooler.h"
+#include "texts/Texts.h"
 
 namespace install {
 
-using TextRole = const char* app::MessageTexts::*;
+using TextRole = const char* texts::MessageTexts::*;
 
 struct PrinterInstaller::DriverVariant {
   const char* environment;  // driver-directory query, package subfolder, driver record
@@ -47,8 +47,8 @@ constexpr const char* kUnidrvFiles[] = {"UNIDRV.DLL", "UNIDRVUI.DLL", "UNIRES.DL
 // its length and the trailing NULs are slack after the end marker.
 std::string DependentFileList(const std::string& modelDll) {
   std::string list;
-  FormatBounded(&list, modelDll.size() + 64, "TTFSUB.GPD\nSTDNAMES.GPD\nUNIRES.DLL\n%s\n\n\n\n",
-                modelDll.c_str());
+  common::FormatBounded(&list, modelDll.size() + 64,
+                        "TTFSUB.GPD\nSTDNAMES.GPD\nUNIRES.DLL\n%s\n\n\n\n", modelDll.c_str());
   for (char& c : list)
     if (c == '\n') c = '\0';
   return list;
@@ -57,35 +57,35 @@ std::string DependentFileList(const std::string& modelDll) {
 }  // namespace
 
 bool PrinterInstaller::InstallX86(int osLevel, const std::string& portName) {
-  static constexpr DriverVariant kX86 = {"Windows NT x86", &app::MessageTexts::InstallError,
-                                         &app::MessageTexts::InstallErrorRunAsAdmin,
-                                         &app::MessageTexts::DriverInstallFailed};
+  static constexpr DriverVariant kX86 = {"Windows NT x86", &texts::MessageTexts::InstallError,
+                                         &texts::MessageTexts::InstallErrorRunAsAdmin,
+                                         &texts::MessageTexts::DriverInstallFailed};
   return InstallVariant(kX86, osLevel, portName);
 }
 
 bool PrinterInstaller::InstallX64(int osLevel, const std::string& portName) {
-  static constexpr DriverVariant kX64 = {"Windows x64", &app::MessageTexts::InstallErrorAntivirus,
-                                         &app::MessageTexts::InstallErrorRunAsAdminAntivirus,
-                                         &app::MessageTexts::DriverInstallFailedAntivirus};
+  static constexpr DriverVariant kX64 = {"Windows x64", &texts::MessageTexts::InstallErrorAntivirus,
+                                         &texts::MessageTexts::InstallErrorRunAsAdminAntivirus,
+                                         &texts::MessageTexts::DriverInstallFailedAntivirus};
   return InstallVariant(kX64, osLevel, portName);
 }
 
 void PrinterInstaller::ShowMessage(const std::string& text) const {
-  platform::ShowMessageBox(Owner, text, app::kWindowTitle,
+  platform::ShowMessageBox(Owner, text, texts::kWindowTitle,
                            platform::kMbOk | platform::kMbIconExclamation);
 }
 
 void PrinterInstaller::ShowSystemErrorThen(uint32_t errorCode, TextRole role) const {
   ShowMessage(platform::SystemErrorText(errorCode));
-  ShowMessage(app::MessageTextsFor(UiLanguage).*role);
+  ShowMessage(texts::MessageTextsFor(UiLanguage).*role);
 }
 
-const UnpackedFile* PrinterInstaller::FindUnpacked(const std::string& relativePath) const {
-  return UnpackedFiles ? FindUnpackedFile(*UnpackedFiles, relativePath) : nullptr;
+const package::UnpackedFile* PrinterInstaller::FindUnpacked(const std::string& relativePath) const {
+  return UnpackedFiles ? package::FindUnpackedFile(*UnpackedFiles, relativePath) : nullptr;
 }
 
 std::vector<std::string> PrinterInstaller::DriverFileNames() const {
-  std::vector<std::string> names = {DriverDll[kBuiltInModelRow], GpdFile[kBuiltInModelRow]};
+  std::vector<std::string> names = {kBuiltInModel.DriverDll, kBuiltInModel.GpdFile};
   names.insert(names.end(), std::begin(kUnidrvFiles), std::end(kUnidrvFiles));
   return names;
 }
@@ -93,14 +93,14 @@ std::vector<std::string> PrinterInstaller::DriverFileNames() const {
 bool PrinterInstaller::StageDriverFiles(const DriverVariant& variant,
                                         const std::string& driverDirectory,
                                         std::vector<std::string>* staged) const {
-  std::vector<const UnpackedFile*> expected;
+  std::vector<const package::UnpackedFile*> expected;
   bool allCopied = true;
   for (const std::string& name : DriverFileNames()) {
     // Relative: the package folder is the current directory.
     const std::string source = std::string(variant.environment) + "\\" + name;
     const std::string target = JoinPath(driverDirectory, name);
     // A file this run did not unpack may be a stale or planted one.
-    const UnpackedFile* unpacked = FindUnpacked(source);
+    const package::UnpackedFile* unpacked = FindUnpacked(source);
     const bool copied = unpacked && platform::CopyOneFile(source, target, false);
     if (copied) {
       staged->push_back(target);
@@ -113,7 +113,7 @@ bool PrinterInstaller::StageDriverFiles(const DriverVariant& variant,
   // since it was unpacked. The copies lie where only administrators write,
   // so what is read back now is what the spooler will get.
   for (std::size_t i = 0; i < staged->size(); ++i)
-    if (!FileMatchesUnpacked((*staged)[i], *expected[i])) return false;
+    if (!package::FileMatchesUnpacked((*staged)[i], *expected[i])) return false;
   return true;
 }
 
@@ -134,15 +134,15 @@ bool PrinterInstaller::InstallVariant(const DriverVariant& variant, int osLevel,
   // Without the directory every destination would be "\<file>", the root of
   // the current drive: treat it as the copy failing.
   if (!haveDirectory || directory[0] == '\0') {
-    ShowMessage(app::MessageTextsFor(UiLanguage).*copyFailed);
+    ShowMessage(texts::MessageTextsFor(UiLanguage).*copyFailed);
     return false;
   }
   const std::string driverDirectory = directory;
 
   // The model's own files may be left from an earlier installation; the
   // Unidrv files are simply overwritten.
-  const std::string& modelDll = DriverDll[kBuiltInModelRow];
-  const std::string& modelGpd = GpdFile[kBuiltInModelRow];
+  const std::string modelDll = kBuiltInModel.DriverDll;
+  const std::string modelGpd = kBuiltInModel.GpdFile;
   static_cast<void>(platform::RemoveFile(driverDirectory + "\\" + modelDll));
   static_cast<void>(platform::RemoveFile(driverDirectory + "\\" + modelGpd));
 
@@ -150,13 +150,13 @@ bool PrinterInstaller::InstallVariant(const DriverVariant& variant, int osLevel,
   if (!StageDriverFiles(variant, driverDirectory, &staged)) {
     // Nothing unchecked stays beside the spooler's drivers.
     for (const std::string& file : staged) static_cast<void>(platform::RemoveFile(file));
-    ShowMessage(app::MessageTextsFor(UiLanguage).*copyFailed);
+    ShowMessage(texts::MessageTextsFor(UiLanguage).*copyFailed);
     return false;
   }
 
   platform::DriverInfo3 driver;
   driver.version = 3;
-  driver.name = ModelName[kBuiltInModelRow];
+  driver.name = kBuiltInModel.ModelName;
   driver.environment = variant.environment;
   driver.driverPath = "uniDRV.DLL";
   driver.dataFile = modelGpd;
@@ -179,7 +179,7 @@ bool PrinterInstaller::InstallVariant(const DriverVariant& variant, int osLevel,
   platform::PrinterInfo2 printerRecord;
   printerRecord.printerName = printerName;
   printerRecord.portName = portName;
-  printerRecord.driverName = ModelName[kBuiltInModelRow];
+  printerRecord.driverName = kBuiltInModel.ModelName;
   printerRecord.printProcessor = "WinPrint";
   printerRecord.datatype = "RAW";
   printerRecord.attributes = platform::kPrinterAttributeLocal;
@@ -189,14 +189,15 @@ bool PrinterInstaller::InstallVariant(const DriverVariant& variant, int osLevel,
   if (printer == platform::kNoHandle) {
     // Without a printer nothing was installed: no success, no default
     // printer, no test page. The driver stays registered and needs no files.
-    ShowSystemErrorThen(printerError, &app::MessageTexts::PrinterAddFailed);
+    ShowSystemErrorThen(printerError, &texts::MessageTexts::PrinterAddFailed);
     RemoveStagedFiles(driverDirectory);
     return false;
   }
 
   PrinterName = printerName;
   // Windows printer names are shorter; a longer one is cut, never overrun.
-  FormatIntoBuffer(InstalledPrinterName, sizeof InstalledPrinterName, "%s", PrinterName.c_str());
+  common::FormatIntoBuffer(InstalledPrinterName, sizeof InstalledPrinterName, "%s",
+                           PrinterName.c_str());
   static_cast<void>(platform::ClosePrinterHandle(printer));
   RemoveStagedFiles(driverDirectory);
   return true;

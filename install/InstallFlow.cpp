@@ -1,13 +1,13 @@
 // Install: the variant for this machine, then the default printer and the
 // success message.
-#include <cstring>
 #include <string>
 
-#include "app/Texts.h"
-#include "install/BoundedFormat.h"
+#include "common/Architecture.h"
+#include "common/BoundedFormat.h"
 #include "install/PrinterInstaller.h"
 #include "platform/Spooler.h"
 #include "platform/SystemInfo.h"
+#include "texts/Texts.h"
 
 namespace install {
 namespace {
@@ -23,12 +23,12 @@ bool PrinterInstaller::Install(int32_t setDefault, const std::string& portName) 
   if (!platform::QueryWindowsVersion(&version)) return false;
   const int osLevel = OsLevelForMajorVersion(version.major);
 
-  PrinterName = ModelName[kBuiltInModelRow];
-  const char* architecture = nullptr;
-  DetectPlatform(&architecture);
-  // A 32-bit program on 64-bit Windows still needs the x64 driver.
-  const bool installed = std::strcmp(architecture, "x64") == 0 ? InstallX64(osLevel, portName)
-                                                               : InstallX86(osLevel, portName);
+  PrinterName = kBuiltInModel.ModelName;
+  // A 32-bit program on 64-bit Windows still needs the x64 driver; every
+  // other architecture gets the x86 one.
+  const bool installed = common::QueryNativeArchitecture() == common::Architecture::kX64
+                             ? InstallX64(osLevel, portName)
+                             : InstallX86(osLevel, portName);
   if (!installed) return false;
 
   // SetDefaultPrinterA by name; whether it took is not the user's concern
@@ -36,8 +36,9 @@ bool PrinterInstaller::Install(int32_t setDefault, const std::string& portName) 
   if (setDefault != 0) static_cast<void>(platform::SetDefaultPrinterName(InstalledPrinterName));
 
   std::string message;
-  FormatBounded(&message, kSuccessMessageSize, app::MessageTextsFor(UiLanguage).InstallSucceeded,
-                InstalledPrinterName, portName.c_str());
+  common::FormatBounded(&message, kSuccessMessageSize,
+                        texts::MessageTextsFor(UiLanguage).InstallSucceeded, InstalledPrinterName,
+                        portName.c_str());
   ShowMessage(message);
   return true;
 }

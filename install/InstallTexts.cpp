@@ -1,11 +1,11 @@
 #include "install/InstallTexts.h"
 
-#include "app/Texts.h"
+#include "common/Language.h"
 
 namespace install {
 
 const char* CopySuffixFormat(int32_t uiLanguage) {
-  return app::IsChineseLanguage(uiLanguage) ? "%s (副本 %d)" : "%s (copy %d)";
+  return common::IsChineseLanguage(uiLanguage) ? "%s (副本 %d)" : "%s (copy %d)";
 }
 
 }  // namespace install

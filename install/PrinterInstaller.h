@@ -6,18 +6,30 @@
 #include <string>
 #include <vector>
 
-#include "app/Texts.h"
-#include "install/UnpackedFiles.h"
+#include "package/UnpackedFiles.h"
 #include "platform/Types.h"
+#include "texts/Texts.h"
 
 namespace install {
 
+// A model the driver package knows: its resource DLL, its GPD file and its
+// name, which is also the name of the driver registered with the spooler.
+struct ModelRow {
+  const char* DriverDll;
+  const char* GpdFile;
+  const char* ModelName;
+};
+
 constexpr int kModelRows = 7;
+inline constexpr ModelRow kModelTable[kModelRows] = {
+    {"NL41.DLL", "NL41.GPD", "NL-41"},   {"NL41.DLL", "NL41C.GPD", "NL-41C"},
+    {"NL63.DLL", "NL63.GPD", "NL-63"},   {"KDR270.DLL", "KDR270.GPD", "KDR270"},
+    {"NL67.DLL", "NL67.GPD", "NL-67"},   {"NL52.DLL", "NL52.GPD", "NL-52"},
+    {"NL52.DLL", "NL52C.GPD", "NL-52C"},
+};
 // The built-in model: every operation reads this row and no other.
 constexpr int kBuiltInModelRow = 3;
-
-constexpr int32_t kLanguageChinese = 2052;
-constexpr int32_t kLanguageEnglish = 1033;
+inline constexpr const ModelRow& kBuiltInModel = kModelTable[kBuiltInModelRow];
 
 // The OsLevel below which failure texts are the short ones.
 constexpr int kOsLevelVista = 3;
@@ -50,9 +62,6 @@ class PrinterInstaller {
   // True when the printer was installed and the message shown.
   bool Install(int32_t setDefault, const std::string& portName);
 
-  std::string DriverDll[kModelRows];
-  std::string GpdFile[kModelRows];
-  std::string ModelName[kModelRows];
   std::string PrinterName;
   int32_t UiLanguage = 0;
   char InstalledPrinterName[256] = {};
@@ -65,7 +74,7 @@ class PrinterInstaller {
   // copy must still match the archive, so neither a file left from an earlier
   // run nor one swapped in the user's folder since is installed. Null: the
   // run unpacked nothing, and nothing is staged.
-  const std::vector<UnpackedFile>* UnpackedFiles = nullptr;
+  const std::vector<package::UnpackedFile>* UnpackedFiles = nullptr;
 
  private:
   struct DriverVariant;
@@ -78,10 +87,10 @@ class PrinterInstaller {
   bool StageDriverFiles(const DriverVariant& variant, const std::string& driverDirectory,
                         std::vector<std::string>* staged) const;
   void RemoveStagedFiles(const std::string& driverDirectory) const;
-  const UnpackedFile* FindUnpacked(const std::string& relativePath) const;
+  const package::UnpackedFile* FindUnpacked(const std::string& relativePath) const;
   void ShowMessage(const std::string& text) const;
   // The system's text for `errorCode`, then the text of `role`.
-  void ShowSystemErrorThen(uint32_t errorCode, const char* app::MessageTexts::*role) const;
+  void ShowSystemErrorThen(uint32_t errorCode, const char* texts::MessageTexts::*role) const;
 };
 
 }  // namespace install

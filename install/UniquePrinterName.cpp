@@ -2,15 +2,14 @@
 
 #include <vector>
 
-#include "install/BoundedFormat.h"
+#include "common/AsciiCase.h"
+#include "common/BoundedFormat.h"
 #include "install/InstallTexts.h"
 #include "platform/DebugOutput.h"
 #include "platform/Spooler.h"
 
 namespace install {
 namespace {
-
-char AsciiLower(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
 
 // Room for the base name, the suffix and any copy number: a candidate is
 // never cut, so two copy numbers can never give the same name.
@@ -21,10 +20,7 @@ constexpr std::size_t kSuffixRoom = 64;
 bool SamePrinterName(const std::string& a, const std::string& b) {
   // ASCII folding only. On a DBCS code page it may also fold a trail byte,
   // which at worst adds a copy number the spooler would not have needed.
-  if (a.size() != b.size()) return false;
-  for (std::size_t i = 0; i < a.size(); ++i)
-    if (AsciiLower(a[i]) != AsciiLower(b[i])) return false;
-  return true;
+  return common::EqualsIgnoringAsciiCase(a, b);
 }
 
 std::string UniquePrinterName(const std::string& baseName, int32_t uiLanguage) {
@@ -41,15 +37,15 @@ std::string UniquePrinterName(const std::string& baseName, int32_t uiLanguage) {
     if (SamePrinterName(name, candidate)) {
       // Always the base name with the next number, and the whole list again:
       // the spooler lists its printers in no particular order.
-      FormatBounded(&candidate, baseName.size() + kSuffixRoom, CopySuffixFormat(uiLanguage),
-                    baseName.c_str(), n);
+      common::FormatBounded(&candidate, baseName.size() + kSuffixRoom, CopySuffixFormat(uiLanguage),
+                            baseName.c_str(), n);
       ++n;
       i = -1;
     }
     std::string line;
-    FormatBounded(&line, name.size() + candidate.size() + 128,
-                  "name=%s,i=%d,n=%d.temStr=%s,userLanguage=%d\r\n", name.c_str(), i, n,
-                  candidate.c_str(), static_cast<int>(uiLanguage));
+    common::FormatBounded(&line, name.size() + candidate.size() + 128,
+                          "name=%s,i=%d,n=%d.temStr=%s,userLanguage=%d\r\n", name.c_str(), i, n,
+                          candidate.c_str(), static_cast<int>(uiLanguage));
     platform::WriteDebugLine(line);
   }
   return candidate;

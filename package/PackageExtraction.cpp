@@ -3,8 +3,10 @@
 #include <cstring>
 #include <utility>
 
-#include "install/BoundedFormat.h"
-#include "install/FolderCleanup.h"
+#include "common/AsciiCase.h"
+#include "common/BoundedFormat.h"
+#include "common/FolderCleanup.h"
+#include "common/Language.h"
 #include "package/ZipReader.h"
 #include "platform/FileSystem.h"
 #include "platform/Resources.h"
@@ -23,10 +25,9 @@ bool IsRealFolder(uint32_t attributes) {
 bool SameFolder(const std::string& a, const std::string& b) {
   if (a.size() != b.size()) return false;
   for (std::size_t i = 0; i < a.size(); ++i) {
-    char x = a[i] == '/' ? '\\' : a[i];
-    char y = b[i] == '/' ? '\\' : b[i];
-    if (std::tolower(static_cast<unsigned char>(x)) != std::tolower(static_cast<unsigned char>(y)))
-      return false;
+    const char x = a[i] == '/' ? '\\' : a[i];
+    const char y = b[i] == '/' ? '\\' : b[i];
+    if (common::AsciiLower(x) != common::AsciiLower(y)) return false;
   }
   return true;
 }
@@ -82,7 +83,7 @@ void UnpackArchive(const uint8_t* data, uint32_t size, PackageFolder* package) {
 }  // namespace
 
 uint32_t PackageResourceFor(int32_t uiLanguage) {
-  return uiLanguage == 2052 ? kChinesePackageResource : kEnglishPackageResource;
+  return common::IsChineseLanguage(uiLanguage) ? kChinesePackageResource : kEnglishPackageResource;
 }
 
 std::string PackageFolder::Folder() const {
@@ -97,7 +98,7 @@ PackageFolder ExtractDriverPackage(int32_t uiLanguage) {
   const uint32_t length = platform::GetTempPathText(temp, sizeof temp);
   if (length == 0 || length >= sizeof temp) return package;
   // A temp path so long that the folder would not fit is not unpacked into.
-  if (!install::FormatBounded(&package.path, kPathBuffer, "%sVey2020\\", temp)) {
+  if (!common::FormatBounded(&package.path, kPathBuffer, "%sVey2020\\", temp)) {
     package.path.clear();
     return package;
   }
@@ -106,7 +107,7 @@ PackageFolder ExtractDriverPackage(int32_t uiLanguage) {
 
   // Start from a clean folder: what an earlier process left is not ours.
   // Read-only files stay, and their entries are then skipped below.
-  install::DeleteFolderContents(package.Folder());
+  common::DeleteFolderContents(package.Folder());
 
   const uint8_t* data = nullptr;
   uint32_t size = 0;

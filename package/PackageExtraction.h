@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "install/UnpackedFiles.h"
+#include "package/UnpackedFiles.h"
 
 namespace package {
 
@@ -26,7 +26,7 @@ struct PackageFolder {
   // folder, with the archive's size and CRC-32 of each: only these may be
   // staged into the spooler, and only with those bytes. A file planted or left
   // read-only by another process is not among them.
-  std::vector<install::UnpackedFile> unpackedFiles;
+  std::vector<package::UnpackedFile> unpackedFiles;
 
   // The path without its final separator, as the current directory reads.
   std::string Folder() const;

@@ -1,8 +1,8 @@
 #include "package/ZipEntryNames.h"
 
-#include <cctype>
 #include <cstring>
 
+#include "common/AsciiCase.h"
 #include "package/ZipEntryInfo.h"
 
 namespace package {
@@ -16,15 +16,6 @@ bool DropThrough(std::string* name, const char* sequence) {
   const auto pos = name->find(sequence);
   if (pos == std::string::npos) return false;
   name->erase(0, pos + std::strlen(sequence));
-  return true;
-}
-
-bool EqualsIgnoringCase(const std::string& a, const char* b) {
-  if (a.size() != std::strlen(b)) return false;
-  for (size_t i = 0; i < a.size(); ++i) {
-    if (std::toupper(static_cast<unsigned char>(a[i])) != static_cast<unsigned char>(b[i]))
-      return false;
-  }
   return true;
 }
 
@@ -50,11 +41,13 @@ bool IsDeviceSegment(const std::string& segment) {
   std::string stem = segment.substr(0, segment.find('.'));
   while (!stem.empty() && stem.back() == ' ') stem.pop_back();
   for (const char* device : {"CON", "PRN", "AUX", "NUL", "CONIN$", "CONOUT$"}) {
-    if (EqualsIgnoringCase(stem, device)) return true;
+    if (common::EqualsIgnoringAsciiCase(stem, device)) return true;
   }
   if (stem.size() != 4) return false;
   const std::string prefix = stem.substr(0, 3);
-  if (!EqualsIgnoringCase(prefix, "COM") && !EqualsIgnoringCase(prefix, "LPT")) return false;
+  if (!common::EqualsIgnoringAsciiCase(prefix, "COM") &&
+      !common::EqualsIgnoringAsciiCase(prefix, "LPT"))
+    return false;
   const unsigned char digit = static_cast<unsigned char>(stem[3]);
   return (digit >= '0' && digit <= '9') || digit == 0xB9 || digit == 0xB2 || digit == 0xB3;
 }

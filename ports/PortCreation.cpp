@@ -3,8 +3,8 @@
 #include <cstdint>
 #include <cstring>
 
-#include "install/BoundedFormat.h"
-#include "install/SystemPrograms.h"
+#include "common/BoundedFormat.h"
+#include "common/SystemPrograms.h"
 #include "platform/Pause.h"
 #include "platform/Registry.h"
 #include "platform/Shell.h"
@@ -49,7 +49,7 @@ void WriteTcpIpPortValues(platform::RegKey port, const std::string& addressText)
 // The system's net.exe with `parameters`, hidden; the process handle, or
 // kNoHandle when nothing was launched (the system folder unknown included).
 platform::Handle LaunchNet(const char* parameters) {
-  const std::string net = install::SystemProgramPath("net.exe");
+  const std::string net = common::SystemProgramPath("net.exe");
   if (net.empty()) return platform::kNoHandle;
   return platform::ShellLaunchKeepingProcess("open", net, parameters, platform::kSwHide);
 }
@@ -58,13 +58,13 @@ platform::Handle LaunchNet(const char* parameters) {
 
 std::string TcpIpPortName(const std::string& addressText) {
   char name[kPortNameSize] = {};
-  install::FormatIntoBuffer(name, sizeof name, "IP_[%s]", addressText.c_str());
+  common::FormatIntoBuffer(name, sizeof name, "IP_[%s]", addressText.c_str());
   return name;
 }
 
 bool WriteSerialPortSettings(const std::string& portName, const std::string& baudText) {
   char settings[260] = {};
-  install::FormatIntoBuffer(settings, sizeof settings, "%s,n,8,1,p", baudText.c_str());
+  common::FormatIntoBuffer(settings, sizeof settings, "%s,n,8,1,p", baudText.c_str());
   platform::RegKey key = 0;
   if (platform::OpenRegKey(platform::kHkeyLocalMachine, kSerialPortsKey, platform::kKeyReadWrite,
                            &key) != 0)

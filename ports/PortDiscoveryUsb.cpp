@@ -1,5 +1,6 @@
 #include <cstdio>
 
+#include "common/AsciiCase.h"
 #include "platform/CodePage.h"
 #include "platform/DebugOutput.h"
 #include "platform/DeviceInterfaces.h"
@@ -24,14 +25,6 @@ constexpr char kUsbPrintClassKey[] =
     "SYSTEM\\CurrentControlSet\\Control\\DeviceClasses\\"
     "{28d78fad-5a12-11d1-ae5b-0000f803a8c2}\\";
 
-char AsciiLower(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; }
-
-bool EqualsIgnoringAsciiCase(const char* a, const char* b, std::size_t length) {
-  for (std::size_t i = 0; i < length; ++i)
-    if (AsciiLower(a[i]) != AsciiLower(b[i])) return false;
-  return true;
-}
-
 // The device path with every '\' changed to '#', walked character by
 // character in the ANSI code page: the second byte of a double-byte
 // character may be 0x5C and is not a backslash.
@@ -53,7 +46,7 @@ bool IsSupportedUsbVendor(const std::string& devicePath) {
   if (devicePath.size() < kVendorFieldOffset + kVendorFieldLength) return false;
   const char* vendor = devicePath.data() + kVendorFieldOffset;
   for (const char* supported : kSupportedUsbVendors)
-    if (EqualsIgnoringAsciiCase(vendor, supported, kVendorFieldLength)) return true;
+    if (common::EqualsIgnoringAsciiCase(vendor, supported, kVendorFieldLength)) return true;
   return false;
 }
 

@@ -1,6 +1,6 @@
 #include "ports/TestPage.h"
 
-#include "install/BoundedFormat.h"
+#include "common/BoundedFormat.h"
 #include "platform/PrintDevice.h"
 #include "platform/Time.h"
 #include "platform/Types.h"
@@ -23,8 +23,8 @@ void PrintTestPage(const std::string& printerName, const std::string& text) {
 
   const platform::SystemTime now = platform::LocalTimeNow();
   char dateLine[64] = {};
-  install::FormatIntoBuffer(dateLine, sizeof dateLine, "  %d-%02d-%02d %02d:%02d:%02d", now.year,
-                            now.month, now.day, now.hour, now.minute, now.second);
+  common::FormatIntoBuffer(dateLine, sizeof dateLine, "  %d-%02d-%02d %02d:%02d:%02d", now.year,
+                           now.month, now.day, now.hour, now.minute, now.second);
   // Left of the printable area on purpose: the page was laid out so.
   platform::TextOutAt(dc, -20, 500, dateLine);
   platform::TextOutAt(dc, -20, 800, "----------------------------");

@@ -1,8 +1,8 @@
 #include <cstring>
 
-#include "platform/FileSystem.h"
 #include "platform/Spooler.h"
 #include "platform/sim/SimCore.h"
+#include "platform/sim/SimFiles.h"
 #include "platform/sim/SimMachine.h"
 
 namespace sim {
@@ -84,7 +84,8 @@ bool AddDriverLevel3(const DriverInfo3& info) {
     files.insert(files.end(), driver.dependentFiles.begin(), driver.dependentFiles.end());
     for (const auto& f : files) {
       if (f.empty()) continue;
-      if (GetPathAttributes(dirIt->second + "\\" + f) == kInvalidFileAttributes) {
+      // The spooler looks on its own, not through the program's logged calls.
+      if (!sim::Files().Exists(dirIt->second + "\\" + f)) {
         sim::SetLastError(kErrorFileNotFound);
         return false;
       }

@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "DialogConnectionFixture.h"
-#include "app/Texts.h"
+#include "texts/Texts.h"
 
 namespace {
 
@@ -46,7 +46,8 @@ TEST_F(DialogConnectionTest, PluggingAndPullingRefillsTheUsbListWithoutTheUser) 
     Unplug("sn0002");
     EXPECT_EQ(sim::DeviceChange(d, ui::kDbtDeviceRemoveComplete), 0);
     const Picture noUsbPrinter = {
-        0, {}, -1, 1, app::PortListTextsFor(1033).NoUsbPrinterNotice, 1, 0, "0.0.0.0", 0, 0, 0, 0};
+        0, {}, -1, 1, texts::PortListTextsFor(1033).NoUsbPrinterNotice, 1, 0, "0.0.0.0",
+        0, 0,  0,  0};
     EXPECT_EQ(PictureOf(d), noUsbPrinter);
     EXPECT_EQ(sim::Devices().openSets, 0);
     EXPECT_EQ(sim::Registry().OpenKeyCount(), 0);

@@ -11,10 +11,10 @@
 #include <vector>
 
 #include "DialogInstallFixture.h"
-#include "app/Texts.h"
-#include "install/BoundedFormat.h"
+#include "common/BoundedFormat.h"
 #include "platform/Errors.h"
 #include "platform/ui/Messages.h"
+#include "texts/Texts.h"
 
 namespace {
 
@@ -168,13 +168,13 @@ class DialogInstallSweepTest : public dialoginstalltest::DialogInstallTest {
 
   static std::string Format(const char* format, const std::string& a, const std::string& b) {
     std::string text;
-    install::FormatBounded(&text, 1024, format, a.c_str(), b.c_str());
+    common::FormatBounded(&text, 1024, format, a.c_str(), b.c_str());
     return text;
   }
 
   void Sweep(const SweepCase& c) {
     SCOPED_TRACE(c.name);
-    const app::MessageTexts& texts = app::MessageTextsFor(c.language);
+    const texts::MessageTexts& texts = texts::MessageTextsFor(c.language);
     const bool x64 = c.architecture == platform::kProcessorArchitectureAmd64;
     const bool shortTexts = c.majorVersion < 6;
     const char* copyFailed =
@@ -275,10 +275,6 @@ class DialogInstallSweepTest : public dialoginstalltest::DialogInstallTest {
         } else if (call == "AddPrinterDriverA") {
           expectInstalled = false;
           expectBoxes = {platform::SystemErrorText(5), driverFailed};
-        } else if (call == "GetFileAttributesA") {
-          // The spooler's own look for a staged file.
-          expectInstalled = false;
-          expectBoxes = {platform::SystemErrorText(2), driverFailed};
         } else if (call == "AddPrinterA") {
           expectInstalled = false;
           expectBoxes = {platform::SystemErrorText(5), texts.PrinterAddFailed};

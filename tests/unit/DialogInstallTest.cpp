@@ -6,8 +6,8 @@
 #include <vector>
 
 #include "DialogInstallFixture.h"
-#include "app/Texts.h"
 #include "platform/ui/Messages.h"
+#include "texts/Texts.h"
 
 namespace {
 
@@ -106,7 +106,7 @@ TEST_F(DialogInstallTest, UsbWithYesMakesTheDefaultPrintsATestPageAndCloses) {
   EXPECT_EQ(sim::Spooler().defaultPrinter, "KDR270");
   EXPECT_EQ(BoxTexts(), std::vector<std::string>{SuccessText("KDR270", "USB001")});
   EXPECT_EQ(TestPagePrinter(), "KDR270");
-  EXPECT_EQ(TestPageTextPrinted(), app::MessageTextsFor(1033).TestPageText);
+  EXPECT_EQ(TestPageTextPrinted(), texts::MessageTextsFor(1033).TestPageText);
   // The user reads the message before the page comes out and the window goes.
   EXPECT_TRUE(sim::CalledBefore("SetDefaultPrinterA", "MessageBoxA"));
   EXPECT_TRUE(sim::CalledBefore("MessageBoxA", "CreateDCA"));
@@ -158,7 +158,7 @@ TEST_F(DialogInstallTest, AFailedRunLeavesTheDialogUsableAndARetryInstalls) {
     EXPECT_TRUE(sim::Window(d)->ended);
   });
   sim::Logs().whileMessageBoxOpen = nullptr;
-  const std::string copyFailed = app::MessageTextsFor(1033).InstallErrorRunAsAdminAntivirus;
+  const std::string copyFailed = texts::MessageTextsFor(1033).InstallErrorRunAsAdminAntivirus;
   EXPECT_EQ(seenWhileOpen,
             (std::vector<std::string>{"wait busy: " + copyFailed,
                                       "wait busy: " + SuccessText("KDR270", "USB001")}));
@@ -170,10 +170,11 @@ TEST_F(DialogInstallTest, FailuresOfTheDriverOrPrinterSaySoAndCloseNothing) {
     const char* call;
     std::vector<std::string> boxes;
   } cases[] = {
-      {"GetPrinterDriverDirectoryA", {app::MessageTextsFor(1033).InstallErrorRunAsAdminAntivirus}},
+      {"GetPrinterDriverDirectoryA",
+       {texts::MessageTextsFor(1033).InstallErrorRunAsAdminAntivirus}},
       {"AddPrinterDriverA",
-       {"Access is denied.\r\n", app::MessageTextsFor(1033).DriverInstallFailedAntivirus}},
-      {"AddPrinterA", {"Access is denied.\r\n", app::MessageTextsFor(1033).PrinterAddFailed}},
+       {"Access is denied.\r\n", texts::MessageTextsFor(1033).DriverInstallFailedAntivirus}},
+      {"AddPrinterA", {"Access is denied.\r\n", texts::MessageTextsFor(1033).PrinterAddFailed}},
       {"GetVersionExA", {}}};
   for (const auto& c : cases) {
     SCOPED_TRACE(c.call);

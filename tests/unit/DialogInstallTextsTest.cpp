@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "DialogInstallFixture.h"
-#include "app/Texts.h"
+#include "texts/Texts.h"
 
 namespace {
 
@@ -43,7 +43,7 @@ TEST_F(DialogInstallTextsTest, ASecondKdr270IsTheFirstCopyInTheUsersLanguage) {
     EXPECT_EQ(BoxTexts(), std::vector<std::string>{c.success});
     EXPECT_EQ(sim::Spooler().defaultPrinter, c.newPrinter);
     EXPECT_EQ(TestPagePrinter(), c.newPrinter);
-    EXPECT_EQ(TestPageTextPrinted(), app::MessageTextsFor(c.language).TestPageText);
+    EXPECT_EQ(TestPageTextPrinted(), texts::MessageTextsFor(c.language).TestPageText);
   }
 }
 

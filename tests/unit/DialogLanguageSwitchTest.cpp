@@ -11,6 +11,7 @@
 #include "DialogFixture.h"
 #include "app/TarnwickDlg.h"
 #include "app/Texts.h"
+#include "texts/Texts.h"
 
 namespace {
 
@@ -19,7 +20,7 @@ using dialogtest::Text;
 
 // Whether the dialog shows the title and all twelve texts of `language`.
 bool ShowsLanguage(platform::WindowHandle d, int32_t language) {
-  if (sim::Window(d)->text != app::kWindowTitle) return false;
+  if (sim::Window(d)->text != texts::kWindowTitle) return false;
   const app::ControlText* texts = app::LanguageControlTextsFor(language);
   for (int i = 0; i < app::kLanguageControlCount; ++i)
     if (Text(d, texts[i].controlId) != texts[i].text) return false;

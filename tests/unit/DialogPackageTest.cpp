@@ -7,8 +7,8 @@
 #include "ZipReaderArchiveBuilder.h"
 #include "app/TarnwickApp.h"
 #include "app/TarnwickDlg.h"
-#include "app/Texts.h"
 #include "platform/FileSystem.h"
+#include "texts/Texts.h"
 
 namespace {
 
@@ -114,7 +114,7 @@ TEST_F(DialogPackageTest, AFolderThatCouldNotBeEnteredIsNeverActedOn) {
   for (const auto& l : sim::Shell().launches) EXPECT_EQ(l.file.find("rundll32"), std::string::npos);
   EXPECT_EQ(Read("C:\\Start\\user.txt"), "mine") << "the current directory was not emptied";
   ASSERT_FALSE(sim::Logs().messageBoxes.empty());
-  EXPECT_EQ(sim::Logs().messageBoxes[0].text, app::MessageTextsFor(1033).InstallErrorRunAsAdmin);
+  EXPECT_EQ(sim::Logs().messageBoxes[0].text, texts::MessageTextsFor(1033).InstallErrorRunAsAdmin);
   EXPECT_TRUE(sim::Spooler().drivers.empty());
 }
 
@@ -151,7 +151,7 @@ TEST_F(DialogPackageTest, APlantedReadOnlyDriverFileIsNeverStaged) {
   EXPECT_FALSE(Files().Exists(staged));
   ASSERT_EQ(sim::Logs().messageBoxes.size(), 1u);
   EXPECT_EQ(sim::Logs().messageBoxes[0].text,
-            app::MessageTextsFor(1033).InstallErrorRunAsAdminAntivirus);
+            texts::MessageTextsFor(1033).InstallErrorRunAsAdminAntivirus);
   // The read-only file and its folder survive the clean-up at exit.
   EXPECT_EQ(Read("C:\\T\\Vey2020\\Windows x64\\UNIDRV.DLL"), "planted");
 }

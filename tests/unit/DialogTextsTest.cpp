@@ -5,10 +5,11 @@
 #include <string>
 #include <vector>
 
-#include "GbkBytes.h"
 #include "DialogFixture.h"
+#include "GbkBytes.h"
 #include "app/TarnwickDlg.h"
 #include "app/Texts.h"
+#include "texts/Texts.h"
 
 namespace {
 
@@ -50,38 +51,38 @@ TEST(DialogTextsTest, ControlTextsInWritingOrderAsGbkAndEnglish) {
     EXPECT_EQ(std::string(english[i].text), kControls[i].english);
   }
   EXPECT_EQ(std::string(chinese[10].text), "\xCD\xCB\xB3\xF6") << "the GBK bytes themselves";
-  EXPECT_STREQ(app::kWindowTitle, "ORVANT KDR270 POS Printer Driver Setup");
+  EXPECT_STREQ(texts::kWindowTitle, "ORVANT KDR270 POS Printer Driver Setup");
   EXPECT_EQ(app::LanguageControlTextsFor(1028), english);
   EXPECT_EQ(app::LanguageControlTextsFor(0), english);
 }
 
 struct MessageCase {
-  const char* app::MessageTexts::*role;
+  const char* texts::MessageTexts::*role;
   const char* name;
   const char* chineseUtf8;
   const char* english;
 };
 
 const MessageCase kMessages[] = {
-    {&app::MessageTexts::InstallError, "InstallError", u8"安装过程发生错误！", "Malfunction !"},
-    {&app::MessageTexts::InstallErrorRunAsAdmin, "InstallErrorRunAsAdmin",
+    {&texts::MessageTexts::InstallError, "InstallError", u8"安装过程发生错误！", "Malfunction !"},
+    {&texts::MessageTexts::InstallErrorRunAsAdmin, "InstallErrorRunAsAdmin",
      u8"安装过程发生错误！\n请尝试<以管理员身份运行>安装文件。",
      "Malfunction !\nPls try using <Run as administrator>open this App"},
-    {&app::MessageTexts::InstallErrorAntivirus, "InstallErrorAntivirus",
+    {&texts::MessageTexts::InstallErrorAntivirus, "InstallErrorAntivirus",
      u8"安装过程发生错误 !\r\n或者关闭您的杀毒软件后重试 !", "Malfunction !"},
-    {&app::MessageTexts::InstallErrorRunAsAdminAntivirus, "InstallErrorRunAsAdminAntivirus",
+    {&texts::MessageTexts::InstallErrorRunAsAdminAntivirus, "InstallErrorRunAsAdminAntivirus",
      u8"安装过程发生错误 !\r\n请尝试<以管理员身份运行>安装文件 .\r\n或者关闭您的杀毒软件后重试 !",
      "Malfunction !\nPls try using <Run as administrator>open this App"},
-    {&app::MessageTexts::DriverInstallFailed, "DriverInstallFailed",
+    {&texts::MessageTexts::DriverInstallFailed, "DriverInstallFailed",
      u8"安装打印机驱动过程发生错误！", "Install printer driver failed !"},
-    {&app::MessageTexts::DriverInstallFailedAntivirus, "DriverInstallFailedAntivirus",
+    {&texts::MessageTexts::DriverInstallFailedAntivirus, "DriverInstallFailedAntivirus",
      u8"安装打印机驱动过程发生错误 !\r\n请关闭您的杀毒软件后重试 !",
      "Install printer driver failed !"},
-    {&app::MessageTexts::InstallSucceeded, "InstallSucceeded",
+    {&texts::MessageTexts::InstallSucceeded, "InstallSucceeded",
      u8"打印机驱动已经成功的安装在您的电脑上 !\r\n打印机名称 : %s\r\n打印机端口 : %s\r\n",
      "The printer driver has been successfully installed on your computer!\r\n"
      "Printer name : %s\r\nPrinter port : %s\r\n"},
-    {&app::MessageTexts::TestPageText, "TestPageText",
+    {&texts::MessageTexts::TestPageText, "TestPageText",
      u8"               .  \r\n\r\n\r\n\r\n\r\n        恭喜！      \r\n如果您可以读取这个 "
      u8"\r\n信息，说明打印机驱 \r\n动已经安装成功了！  \r\n感谢您的使用！  \r\n\r\n"
      u8"打印机名称：\r\n\r\n\r\n\r\n\r\n   ** 测试页结束 **\r\n",
@@ -91,8 +92,8 @@ const MessageCase kMessages[] = {
 };
 
 TEST(DialogTextsTest, MessageTextsByRoleAsGbkAndEnglish) {
-  const app::MessageTexts& chinese = app::MessageTextsFor(2052);
-  const app::MessageTexts& english = app::MessageTextsFor(1031);
+  const texts::MessageTexts& chinese = texts::MessageTextsFor(2052);
+  const texts::MessageTexts& english = texts::MessageTextsFor(1031);
   for (const MessageCase& c : kMessages) {
     EXPECT_EQ(chinese.*c.role, Gbk(c.chineseUtf8)) << c.name;
     EXPECT_EQ(std::string(english.*c.role), c.english) << c.name;
@@ -105,8 +106,8 @@ TEST(DialogTextsTest, MessageTextsByRoleAsGbkAndEnglish) {
 }
 
 TEST(DialogTextsTest, PortListTextsAsGbkAndEnglish) {
-  const app::PortListTexts& zh = app::PortListTextsFor(2052);
-  const app::PortListTexts& en = app::PortListTextsFor(4100);
+  const texts::PortListTexts& zh = texts::PortListTextsFor(2052);
+  const texts::PortListTexts& en = texts::PortListTextsFor(4100);
   EXPECT_EQ(zh.SelectUsbPortPrompt, Gbk(u8"请选择以下USB端口:"));
   EXPECT_EQ(zh.NoUsbPrinterNotice,
             Gbk(u8"未检测到电脑上连接有<USB打印机>! 请您确认您的USB打印机与电脑已经正确的连接 !"));

@@ -1,11 +1,11 @@
-#include "install/FolderCleanup.h"
+#include "common/FolderCleanup.h"
 
 #include "SimFixture.h"
 #include "platform/FileSystem.h"
 
 namespace {
 
-using install::DeleteFolderContents;
+using common::DeleteFolderContents;
 using sim::Files;
 
 class FolderCleanupTest : public SimFilesTest {
@@ -65,9 +65,9 @@ TEST_F(FolderCleanupTest, AFailingDeleteDoesNotStopTheRest) {
   sim::FailCall("DeleteFileA");  // the first file found
   DeleteFolderContents("C:\\T\\Vey2020");
   int left = 0;
-  for (const char* f : {"C:\\T\\Vey2020\\Windows x64\\UNIDRV.DLL",
-                        "C:\\T\\Vey2020\\Windows x64\\KDR270.GPD",
-                        "C:\\T\\Vey2020\\Windows NT x86\\UNIDRV.DLL", "C:\\T\\Vey2020\\stale.txt"})
+  for (const char* f :
+       {"C:\\T\\Vey2020\\Windows x64\\UNIDRV.DLL", "C:\\T\\Vey2020\\Windows x64\\KDR270.GPD",
+        "C:\\T\\Vey2020\\Windows NT x86\\UNIDRV.DLL", "C:\\T\\Vey2020\\stale.txt"})
     left += Files().Exists(f) ? 1 : 0;
   EXPECT_EQ(left, 1);
 }

@@ -96,7 +96,7 @@ class InstallFixture : public SimTest {
   std::string root_;
 
  protected:
-  std::vector<install::UnpackedFile> unpacked_;
+  std::vector<package::UnpackedFile> unpacked_;
 };
 
 }  // namespace installtest

@@ -5,10 +5,10 @@
 #include <vector>
 
 #include "InstallFixture.h"
-#include "app/Texts.h"
 #include "install/PrinterInstaller.h"
 #include "platform/MessageBox.h"
 #include "platform/SystemInfo.h"
+#include "texts/Texts.h"
 
 namespace {
 
@@ -35,7 +35,7 @@ TEST_F(InstallFlowTest, SucceedsMakesTheDefaultAndSaysSo) {
   EXPECT_EQ(box.text,
             "The printer driver has been successfully installed on your computer!\r\n"
             "Printer name : KDR270\r\nPrinter port : USB001\r\n");
-  EXPECT_EQ(box.caption, app::kWindowTitle);
+  EXPECT_EQ(box.caption, texts::kWindowTitle);
   EXPECT_EQ(box.flags, platform::kMbOk | platform::kMbIconExclamation);
   EXPECT_EQ(box.owner, reinterpret_cast<void*>(0x99));
   // The default is set before the message names the printer.
@@ -85,10 +85,10 @@ TEST_F(InstallFlowTest, EveryArchitectureButX64TakesThe32BitDriver) {
 TEST_F(InstallFlowTest, TheWindowsVersionChoosesTheFailureText) {
   const struct {
     uint32_t major;
-    const char* app::MessageTexts::*text;
-  } cases[] = {{5, &app::MessageTexts::InstallError},
-               {6, &app::MessageTexts::InstallErrorRunAsAdmin},
-               {10, &app::MessageTexts::InstallErrorRunAsAdmin}};
+    const char* texts::MessageTexts::*text;
+  } cases[] = {{5, &texts::MessageTexts::InstallError},
+               {6, &texts::MessageTexts::InstallErrorRunAsAdmin},
+               {10, &texts::MessageTexts::InstallErrorRunAsAdmin}};
   for (const auto& c : cases) {
     SCOPED_TRACE(c.major);
     FreshMachine();  // no package unpacked: every copy fails
@@ -98,7 +98,7 @@ TEST_F(InstallFlowTest, TheWindowsVersionChoosesTheFailureText) {
     Give(installer);
     installer.UiLanguage = 2052;
     EXPECT_FALSE(installer.Install(1, "USB001"));
-    EXPECT_EQ(BoxTexts(), std::vector<std::string>{app::MessageTextsFor(2052).*c.text});
+    EXPECT_EQ(BoxTexts(), std::vector<std::string>{texts::MessageTextsFor(2052).*c.text});
     EXPECT_EQ(sim::CountCalls("SetDefaultPrinterA"), 0u);
   }
 }
@@ -121,7 +121,7 @@ TEST_F(InstallFlowTest, AFailedPrinterAddEndsWithoutSuccessOrDefault) {
   Give(installer);
   EXPECT_FALSE(installer.Install(1, "USB001"));
   EXPECT_EQ(BoxTexts(), (std::vector<std::string>{"Access is denied.\r\n",
-                                                  app::MessageTextsFor(1033).PrinterAddFailed}));
+                                                  texts::MessageTextsFor(1033).PrinterAddFailed}));
   EXPECT_EQ(sim::CountCalls("SetDefaultPrinterA"), 0u);
   EXPECT_STREQ(installer.InstalledPrinterName, "");
 }

@@ -2,8 +2,8 @@
 #include <string>
 
 #include "InstallFixture.h"
-#include "app/Texts.h"
 #include "install/PrinterInstaller.h"
+#include "texts/Texts.h"
 
 namespace {
 
@@ -49,7 +49,7 @@ TEST_F(InstallTextsTest, TheSuffixFollowsALanguageSwitch) {
 }
 
 TEST_F(InstallTextsTest, ChineseFailureAndSuccessTexts) {
-  EXPECT_STREQ(app::MessageTextsFor(2052).PrinterAddFailed, "添加打印机过程发生错误！");
+  EXPECT_STREQ(texts::MessageTextsFor(2052).PrinterAddFailed, "添加打印机过程发生错误！");
 
   UnpackPackage(installtest::kX64);
   sim::FailCall("AddPrinterA", 5);

@@ -6,9 +6,9 @@
 #include <vector>
 
 #include "InstallFixture.h"
-#include "app/Texts.h"
 #include "install/PrinterInstaller.h"
 #include "platform/MessageBox.h"
+#include "texts/Texts.h"
 
 namespace {
 
@@ -17,7 +17,7 @@ using installtest::DriverFiles;
 using installtest::kX64;
 using installtest::kX86;
 using InstallFn = bool (PrinterInstaller::*)(int, const std::string&);
-using TextRole = const char* app::MessageTexts::*;
+using TextRole = const char* texts::MessageTexts::*;
 
 struct Variant {
   const char* environment;
@@ -28,11 +28,11 @@ struct Variant {
 };
 
 const Variant kVariants[] = {
-    {kX86, &PrinterInstaller::InstallX86, &app::MessageTexts::InstallError,
-     &app::MessageTexts::InstallErrorRunAsAdmin, &app::MessageTexts::DriverInstallFailed},
-    {kX64, &PrinterInstaller::InstallX64, &app::MessageTexts::InstallErrorAntivirus,
-     &app::MessageTexts::InstallErrorRunAsAdminAntivirus,
-     &app::MessageTexts::DriverInstallFailedAntivirus},
+    {kX86, &PrinterInstaller::InstallX86, &texts::MessageTexts::InstallError,
+     &texts::MessageTexts::InstallErrorRunAsAdmin, &texts::MessageTexts::DriverInstallFailed},
+    {kX64, &PrinterInstaller::InstallX64, &texts::MessageTexts::InstallErrorAntivirus,
+     &texts::MessageTexts::InstallErrorRunAsAdminAntivirus,
+     &texts::MessageTexts::DriverInstallFailedAntivirus},
 };
 
 void* const kDialog = reinterpret_cast<void*>(0x1234);
@@ -147,11 +147,11 @@ TEST_F(InstallVariantTest, AMissingPackageFileFailsAfterAllCopiesWereTried) {
         EXPECT_TRUE(StagedFiles(v.environment).empty()) << "no unchecked copy stays";
         EXPECT_EQ(sim::CountCalls("AddPrinterDriverA"), 0u);
         EXPECT_EQ(sim::CountCalls("AddPrinterA"), 0u);
-        const app::MessageTexts& texts = app::MessageTextsFor(language);
+        const texts::MessageTexts& texts = texts::MessageTextsFor(language);
         ASSERT_EQ(sim::Logs().messageBoxes.size(), 1u);
         const sim::SimMessageBox& box = sim::Logs().messageBoxes[0];
         EXPECT_EQ(box.text, osLevel < 3 ? texts.*v.copyFailedShort : texts.*v.copyFailedRunAsAdmin);
-        EXPECT_EQ(box.caption, app::kWindowTitle);
+        EXPECT_EQ(box.caption, texts::kWindowTitle);
         EXPECT_EQ(box.flags, platform::kMbOk | platform::kMbIconExclamation);
         EXPECT_EQ(box.owner, kDialog);
         EXPECT_STREQ(installer.InstalledPrinterName, "");
@@ -174,8 +174,8 @@ TEST_F(InstallVariantTest, AFailedDriverDirectoryQueryIsACopyFailure) {
 
     EXPECT_FALSE(installer.InstallX64(3, "USB001"));
 
-    EXPECT_EQ(BoxTexts(),
-              std::vector<std::string>{app::MessageTextsFor(1033).InstallErrorRunAsAdminAntivirus});
+    EXPECT_EQ(BoxTexts(), std::vector<std::string>{
+                              texts::MessageTextsFor(1033).InstallErrorRunAsAdminAntivirus});
     // Nothing is deleted from or copied into the root of the drive.
     EXPECT_EQ(sim::CountCalls("CopyFileA"), 0u);
     EXPECT_EQ(sim::CountCalls("DeleteFileA"), 0u);
@@ -191,7 +191,7 @@ TEST_F(InstallVariantTest, OnlyFilesThisRunUnpackedAreStaged) {
       "Windows x64/UNIDRVUI.DLL",   "Windows x64\\UniRes.dll",  "Windows x64\\UNIDRV.HLP",
       "Windows NT x86\\TTFSUB.GPD", "Windows x64\\STDNAMES.GPD"};
   ASSERT_EQ(unpacked_.size(), paths.size());  // in the order UnpackPackage wrote them
-  std::vector<install::UnpackedFile> unpacked = unpacked_;
+  std::vector<package::UnpackedFile> unpacked = unpacked_;
   for (std::size_t i = 0; i < paths.size(); ++i) unpacked[i].path = paths[i];
   PrinterInstaller installer;
   Prepare(installer);
@@ -201,7 +201,8 @@ TEST_F(InstallVariantTest, OnlyFilesThisRunUnpackedAreStaged) {
 
   EXPECT_EQ(sim::CountCalls("CopyFileA"), 7u);
   EXPECT_TRUE(StagedFiles(kX64).empty());
-  EXPECT_EQ(BoxTexts(), std::vector<std::string>{app::MessageTextsFor(1033).InstallErrorAntivirus});
+  EXPECT_EQ(BoxTexts(),
+            std::vector<std::string>{texts::MessageTextsFor(1033).InstallErrorAntivirus});
   EXPECT_EQ(sim::CountCalls("AddPrinterDriverA"), 0u);
 
   // Differences of case and separator do not matter.
@@ -221,7 +222,7 @@ TEST_F(InstallVariantTest, NothingIsStagedUnlessTheRunUnpackedIt) {
     SCOPED_TRACE(told ? "told of an empty set" : "never told");
     FreshMachine();
     UnpackPackage(kX86);  // left from an earlier run
-    const std::vector<install::UnpackedFile> nothing;
+    const std::vector<package::UnpackedFile> nothing;
     PrinterInstaller installer;
     installer.UiLanguage = 1033;
     installer.PrinterName = "KDR270";
@@ -231,7 +232,7 @@ TEST_F(InstallVariantTest, NothingIsStagedUnlessTheRunUnpackedIt) {
     EXPECT_TRUE(StagedFiles(kX86).empty());
     EXPECT_EQ(sim::CountCalls("AddPrinterDriverA"), 0u);
     EXPECT_EQ(BoxTexts(),
-              std::vector<std::string>{app::MessageTextsFor(1033).InstallErrorRunAsAdmin});
+              std::vector<std::string>{texts::MessageTextsFor(1033).InstallErrorRunAsAdmin});
   }
 }
 
@@ -277,7 +278,7 @@ TEST_F(InstallVariantTest, AFileChangedSinceUnpackingIsNeverRegistered) {
       EXPECT_TRUE(sim::Spooler().printers.empty());
       EXPECT_TRUE(StagedFiles(v.environment).empty());
       EXPECT_EQ(BoxTexts(),
-                std::vector<std::string>{app::MessageTextsFor(1033).*v.copyFailedRunAsAdmin});
+                std::vector<std::string>{texts::MessageTextsFor(1033).*v.copyFailedRunAsAdmin});
       EXPECT_STREQ(installer.InstalledPrinterName, "");
       EXPECT_EQ(sim::Files().openFds.size(), 0u) << "every read-back handle closed";
     }
@@ -305,7 +306,7 @@ TEST_F(InstallVariantTest, OtherBytesOfTheSameSizeAndCrc32AreNeverRegistered) {
   EXPECT_EQ(sim::CountCalls("AddPrinterDriverA"), 0u);
   EXPECT_TRUE(StagedFiles(kX64).empty());
   EXPECT_EQ(BoxTexts(),
-            std::vector<std::string>{app::MessageTextsFor(1033).InstallErrorRunAsAdminAntivirus});
+            std::vector<std::string>{texts::MessageTextsFor(1033).InstallErrorRunAsAdminAntivirus});
 
   // The bytes it was told of install.
   FreshMachine();
@@ -332,7 +333,7 @@ TEST_F(InstallVariantTest, AStagedCopyThatCannotBeReadBackIsNotRegistered) {
     EXPECT_EQ(sim::CountCalls("AddPrinterDriverA"), 0u);
     EXPECT_TRUE(StagedFiles(kX64).empty());
     EXPECT_EQ(BoxTexts(),
-              std::vector<std::string>{app::MessageTextsFor(1033).InstallErrorAntivirus});
+              std::vector<std::string>{texts::MessageTextsFor(1033).InstallErrorAntivirus});
     EXPECT_EQ(sim::Files().openFds.size(), 0u);
   }
 }
@@ -349,7 +350,7 @@ TEST_F(InstallVariantTest, AFailedDriverAddShowsTheSystemTextThenTheDriverText) 
     EXPECT_FALSE((installer.*v.install)(3, "USB001"));
 
     EXPECT_EQ(BoxTexts(), (std::vector<std::string>{"The parameter is incorrect.\r\n",
-                                                    app::MessageTextsFor(2052).*v.driverFailed}));
+                                                    texts::MessageTextsFor(2052).*v.driverFailed}));
     for (const auto& box : sim::Logs().messageBoxes) EXPECT_EQ(box.owner, kDialog);
     EXPECT_EQ(StagedFiles(v.environment).size(), 8u) << "a retry overwrites them";
     EXPECT_EQ(sim::CountCalls("EnumPrintersA"), 0u);
@@ -368,8 +369,8 @@ TEST_F(InstallVariantTest, AFailedPrinterAddIsAFailure) {
   EXPECT_FALSE(installer.InstallX64(3, "USB001"));
 
   EXPECT_EQ(BoxTexts(), (std::vector<std::string>{"Access is denied.\r\n",
-                                                  app::MessageTextsFor(1033).PrinterAddFailed}));
-  EXPECT_STREQ(app::MessageTextsFor(1033).PrinterAddFailed, "Add printer failed !");
+                                                  texts::MessageTextsFor(1033).PrinterAddFailed}));
+  EXPECT_STREQ(texts::MessageTextsFor(1033).PrinterAddFailed, "Add printer failed !");
   EXPECT_TRUE(StagedFiles(kX64).empty()) << "the driver no longer needs them";
   EXPECT_EQ(sim::Spooler().drivers.size(), 1u);
   EXPECT_TRUE(sim::Spooler().printers.empty());

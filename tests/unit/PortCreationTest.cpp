@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "SimFixture.h"
-#include "install/InstallChoices.h"
+#include "app/InstallChoices.h"
 #include "platform/Registry.h"
 #include "ports/PortCreation.h"
 
@@ -83,7 +83,7 @@ class PortCreationTest : public SimTest {
 };
 
 TEST_F(PortCreationTest, DefinesARawPortAndThenRestartsTheSpooler) {
-  const std::string address = install::FormatIpAddress(192, 168, 1, 100);
+  const std::string address = app::FormatIpAddress(192, 168, 1, 100);
   ASSERT_EQ(address, "192.168.1.100");
   ports::CreateTcpIpPort(address);
 
@@ -101,9 +101,9 @@ TEST_F(PortCreationTest, DefinesARawPortAndThenRestartsTheSpooler) {
 
 TEST_F(PortCreationTest, PortNamesFollowTheDottedAddress) {
   EXPECT_EQ(ports::TcpIpPortName("192.168.1.100"), "IP_[192.168.1.100]");
-  EXPECT_EQ(ports::TcpIpPortName(install::FormatIpAddress(0, 0, 0, 0)), "IP_[0.0.0.0]");
-  EXPECT_EQ(ports::TcpIpPortName(install::FormatIpAddress(10, 0, 0, 7)), "IP_[10.0.0.7]");
-  EXPECT_EQ(install::FormatIpAddress(255, 255, 255, 255), "255.255.255.255");
+  EXPECT_EQ(ports::TcpIpPortName(app::FormatIpAddress(0, 0, 0, 0)), "IP_[0.0.0.0]");
+  EXPECT_EQ(ports::TcpIpPortName(app::FormatIpAddress(10, 0, 0, 7)), "IP_[10.0.0.7]");
+  EXPECT_EQ(app::FormatIpAddress(255, 255, 255, 255), "255.255.255.255");
   // The name fits the 260-character port buffer, whatever it is given.
   const std::string name = ports::TcpIpPortName(std::string(1000, '9'));
   EXPECT_EQ(name.size(), 259u);
@@ -205,7 +205,7 @@ TEST_F(PortCreationTest, WithoutTheSystemFolderNothingIsLaunched) {
 
 TEST_F(PortCreationTest, SerialSettingsAreOneTextValueNamedAfterThePort) {
   sim::Registry().SetString(kHklm, kSerialKey, "COM1:", "9600,n,8,1,x");
-  EXPECT_TRUE(ports::WriteSerialPortSettings("COM1:", install::BaudTextForChoice(2)));
+  EXPECT_TRUE(ports::WriteSerialPortSettings("COM1:", app::BaudTextForChoice(2)));
   const sim::RegValue* v = sim::Registry().Value(kHklm, kSerialKey, "COM1:");
   ASSERT_NE(v, nullptr);
   EXPECT_EQ(v->type, platform::kRegSz);
@@ -215,7 +215,7 @@ TEST_F(PortCreationTest, SerialSettingsAreOneTextValueNamedAfterThePort) {
   EXPECT_TRUE(sim::Shell().launches.empty()) << "no spooler restart for a serial port";
   EXPECT_EQ(sim::Registry().OpenKeyCount(), 0);
 
-  EXPECT_TRUE(ports::WriteSerialPortSettings("COM3:", install::BaudTextForChoice(3)));
+  EXPECT_TRUE(ports::WriteSerialPortSettings("COM3:", app::BaudTextForChoice(3)));
   EXPECT_EQ(sim::Registry().Value(kHklm, kSerialKey, "COM3:")->data, Sz("115200,n,8,1,p"));
 }
 
@@ -256,8 +256,7 @@ TEST(InstallChoicesTest, BaudChoicesOutsideTheFourGive9600) {
   const std::pair<int, const char*> cases[] = {{0, "9600"},   {1, "19200"}, {2, "38400"},
                                                {3, "115200"}, {4, "9600"},  {-1, "9600"},
                                                {1000, "9600"}};
-  for (const auto& c : cases)
-    EXPECT_STREQ(install::BaudTextForChoice(c.first), c.second) << c.first;
+  for (const auto& c : cases) EXPECT_STREQ(app::BaudTextForChoice(c.first), c.second) << c.first;
 }
 
 }  // namespace

@@ -10,7 +10,7 @@ using install::PrinterInstaller;
 
 class PrinterInstallerTest : public SimTest {};
 
-TEST_F(PrinterInstallerTest, FillsTheSevenModelRows) {
+TEST_F(PrinterInstallerTest, HoldsTheSevenModelRows) {
   PrinterInstaller installer;
   const char* expected[7][3] = {
       {"NL41.DLL", "NL41.GPD", "NL-41"},   {"NL41.DLL", "NL41C.GPD", "NL-41C"},
@@ -19,11 +19,11 @@ TEST_F(PrinterInstallerTest, FillsTheSevenModelRows) {
       {"NL52.DLL", "NL52C.GPD", "NL-52C"},
   };
   for (int row = 0; row < 7; ++row) {
-    EXPECT_EQ(installer.DriverDll[row], expected[row][0]) << row;
-    EXPECT_EQ(installer.GpdFile[row], expected[row][1]) << row;
-    EXPECT_EQ(installer.ModelName[row], expected[row][2]) << row;
+    EXPECT_STREQ(install::kModelTable[row].DriverDll, expected[row][0]) << row;
+    EXPECT_STREQ(install::kModelTable[row].GpdFile, expected[row][1]) << row;
+    EXPECT_STREQ(install::kModelTable[row].ModelName, expected[row][2]) << row;
   }
-  EXPECT_EQ(installer.ModelName[install::kBuiltInModelRow], "KDR270");
+  EXPECT_STREQ(install::kBuiltInModel.ModelName, "KDR270");
   EXPECT_TRUE(installer.PrinterName.empty());
   EXPECT_STREQ(installer.InstalledPrinterName, "");
 }

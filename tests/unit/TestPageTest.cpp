@@ -3,9 +3,9 @@
 #include <vector>
 
 #include "SimFixture.h"
-#include "app/Texts.h"
 #include "platform/PrintDevice.h"
 #include "ports/TestPage.h"
+#include "texts/Texts.h"
 
 namespace {
 
@@ -31,7 +31,7 @@ TEST_F(TestPageTest, LaysOutTextNameDateAndRule) {
     sim::ResetMachine();
     SetUp();
     sim::System().localNow = {2024, 3, 2, 5, 7, 8, 9, 0};
-    const std::string text = app::MessageTextsFor(language).TestPageText;
+    const std::string text = texts::MessageTextsFor(language).TestPageText;
 
     ports::PrintTestPage("KDR270 (copy 1)", text);
 

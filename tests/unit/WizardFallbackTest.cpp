@@ -43,15 +43,16 @@ TEST_F(WizardFallbackTest, StartsTheWizardOnTheInfOfTheMachinesArchitecture) {
 }
 
 TEST_F(WizardFallbackTest, MapsArchitectures) {
+  using common::Architecture;
   const struct {
     uint16_t native;
-    uint32_t code;
-  } cases[] = {{0, 0}, {6, 6}, {9, 9}, {12, 0xFFFF}, {5, 0xFFFF}, {0xFFFF, 0xFFFF}};
+    Architecture architecture;
+  } cases[] = {{0, Architecture::kX86},   {6, Architecture::kIa64},
+               {9, Architecture::kX64},   {12, Architecture::kOther},
+               {5, Architecture::kOther}, {0xFFFF, Architecture::kUnidentified}};
   for (const auto& c : cases) {
     sim::System().nativeArchitecture = c.native;
-    uint32_t code = 1;
-    EXPECT_TRUE(app::QueryNativeArchitecture(&code));
-    EXPECT_EQ(code, c.code) << c.native;
+    EXPECT_EQ(common::QueryNativeArchitecture(), c.architecture) << c.native;
   }
 }
 
@@ -65,7 +66,7 @@ TEST_F(WizardFallbackTest, WithoutTheSystemFolderNothingIsStarted) {
 
 TEST_F(WizardFallbackTest, ACommandThatWouldNotFitIsNotCut) {
   const std::string longFolder = "C:\\" + std::string(1100, 'a');
-  EXPECT_EQ(app::WizardParameters(longFolder, app::kArchitectureX64), "");
+  EXPECT_EQ(app::WizardParameters(longFolder, common::Architecture::kX64), "");
   sim::System().nativeArchitecture = 9;
   app::StartDriverWizard(nullptr, longFolder);
   EXPECT_TRUE(sim::Shell().launches.empty());

@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-namespace install {
+namespace package {
 
 struct UnpackedFile {
   // Relative to the package folder: "Windows x64\UNIDRV.DLL".
@@ -28,4 +28,4 @@ const UnpackedFile* FindUnpackedFile(const std::vector<UnpackedFile>& files,
 // read.
 bool FileMatchesUnpacked(const std::string& path, const UnpackedFile& expected);
 
-}  // namespace install
+}  // namespace package

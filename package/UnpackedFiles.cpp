@@ -1,13 +1,14 @@
-#include "install/UnpackedFiles.h"
+#include "package/UnpackedFiles.h"
 
 #include <zlib.h>
 
 #include <memory>
 #include <new>
 
+#include "common/AsciiCase.h"
 #include "platform/FileSystem.h"
 
-namespace install {
+namespace package {
 namespace {
 
 constexpr uint32_t kReadChunk = 16384;
@@ -16,8 +17,7 @@ constexpr uint32_t kReadChunk = 16384;
 std::string PathKey(const std::string& path) {
   std::string key = path;
   for (char& c : key) {
-    if (c == '/') c = '\\';
-    if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
+    c = c == '/' ? '\\' : common::AsciiLower(c);
   }
   return key;
 }
@@ -62,4 +62,4 @@ bool FileMatchesUnpacked(const std::string& path, const UnpackedFile& expected) 
          static_cast<uint32_t>(crc) == expected.crc32;
 }
 
-}  // namespace install
+}  // namespace package

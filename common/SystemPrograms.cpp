@@ -1,8 +1,8 @@
-#include "install/SystemPrograms.h"
+#include "common/SystemPrograms.h"
 
 #include "platform/SystemInfo.h"
 
-namespace install {
+namespace common {
 
 std::string SystemProgramPath(const char* fileName) {
   std::string folder;
@@ -12,4 +12,4 @@ std::string SystemProgramPath(const char* fileName) {
   return folder + fileName;
 }
 
-}  // namespace install
+}  // namespace common

@@ -1,9 +1,9 @@
-#include "install/FolderCleanup.h"
+#include "common/FolderCleanup.h"
 
-#include "install/BoundedFormat.h"
+#include "common/BoundedFormat.h"
 #include "platform/FileSystem.h"
 
-namespace install {
+namespace common {
 namespace {
 
 // Paths handed to the file calls stay within the system's 260-character limit.
@@ -44,4 +44,4 @@ void DeleteFolderContents(const std::string& folder) {
   platform::FindEnd(search);
 }
 
-}  // namespace install
+}  // namespace common

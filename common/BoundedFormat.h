@@ -5,7 +5,7 @@
 #include <cstddef>
 #include <string>
 
-namespace install {
+namespace common {
 
 // Formats into at most `capacity` - 1 characters (as into a buffer of
 // `capacity` bytes with its terminator). False when the text was cut.
@@ -16,4 +16,4 @@ bool FormatBounded(std::string* out, std::size_t capacity, const char* format, .
 bool FormatIntoBuffer(char* buffer, std::size_t size, const char* format, ...)
     __attribute__((format(printf, 3, 4)));
 
-}  // namespace install
+}  // namespace common

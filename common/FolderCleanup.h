@@ -2,7 +2,7 @@
 #pragma once
 #include <string>
 
-namespace install {
+namespace common {
 
 // Deletes everything inside `folder` (given without a trailing separator),
 // depth first; the folder itself stays. A directory link or junction inside
@@ -12,4 +12,4 @@ namespace install {
 // entry. An empty path or a drive root is refused: nothing is deleted.
 void DeleteFolderContents(const std::string& folder);
 
-}  // namespace install
+}  // namespace common

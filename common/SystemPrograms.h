@@ -5,10 +5,10 @@
 #pragma once
 #include <string>
 
-namespace install {
+namespace common {
 
 // The system folder and `fileName` ("C:\Windows\system32\net.exe"). Empty
 // when the system folder cannot be read: then nothing is to be started.
 std::string SystemProgramPath(const char* fileName);
 
-}  // namespace install
+}  // namespace common

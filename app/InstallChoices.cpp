@@ -1,8 +1,8 @@
-#include "install/InstallChoices.h"
+#include "app/InstallChoices.h"
 
-#include "install/BoundedFormat.h"
+#include "common/BoundedFormat.h"
 
-namespace install {
+namespace app {
 
 const char* BaudTextForChoice(int choice) {
   switch (choice) {
@@ -19,8 +19,8 @@ const char* BaudTextForChoice(int choice) {
 
 std::string FormatIpAddress(uint8_t a, uint8_t b, uint8_t c, uint8_t d) {
   char text[64] = {};
-  FormatIntoBuffer(text, sizeof text, "%d.%d.%d.%d", a, b, c, d);
+  common::FormatIntoBuffer(text, sizeof text, "%d.%d.%d.%d", a, b, c, d);
   return text;
 }
 
-}  // namespace install
+}  // namespace app

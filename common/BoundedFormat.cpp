@@ -1,10 +1,10 @@
-#include "install/BoundedFormat.h"
+#include "common/BoundedFormat.h"
 
 #include <cstdarg>
 #include <cstdio>
 #include <vector>
 
-namespace install {
+namespace common {
 namespace {
 
 // vsnprintf, but terminated and with one answer for "cut" on every C
@@ -44,4 +44,4 @@ bool FormatIntoBuffer(char* buffer, std::size_t size, const char* format, ...) {
   return whole;
 }
 
-}  // namespace install
+}  // namespace common

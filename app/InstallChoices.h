@@ -3,7 +3,7 @@
 #include <cstdint>
 #include <string>
 
-namespace install {
+namespace app {
 
 // The serial baud text for the baud radio index: 1 "19200", 2 "38400",
 // 3 "115200", 0 and any other value "9600".
@@ -13,4 +13,4 @@ const char* BaudTextForChoice(int choice);
 // dotted decimal text without leading zeros ("192.168.1.100").
 std::string FormatIpAddress(uint8_t a, uint8_t b, uint8_t c, uint8_t d);
 
-}  // namespace install
+}  // namespace app
