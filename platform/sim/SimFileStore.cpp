@@ -77,23 +77,22 @@ std::string ParentOf(const std::string& path) {
 std::unique_ptr<FileStore> MakeHostStore() { return std::make_unique<HostStore>(); }
 
 std::string MemoryStore::Real(const std::string& path, bool follow) const {
-  // Links are few and lead to folders; a bound on the hops stops a loop.
-  std::string done;
-  size_t start = 0;
-  int hops = 0;
-  while (start <= path.size()) {
-    size_t end = path.find('/', start);
-    if (end == std::string::npos) end = path.size();
-    done += (done.empty() && start == 0 ? "" : "/") + path.substr(start, end - start);
-    const bool last = end == path.size();
-    auto it = nodes_.find(done);
-    if (it != nodes_.end() && it->second.kind == Node::kLink && (!last || follow)) {
-      if (++hops > 32) return std::string();
-      done = it->second.target;
+  // Links are few: each is tried as a prefix of the path. A bound on the
+  // hops stops a loop of links.
+  std::string real = path;
+  for (int hops = 0; hops <= 32; ++hops) {
+    bool moved = false;
+    for (const auto& link : links_) {
+      const std::string& at = link.first;
+      if (real.compare(0, at.size(), at) != 0) continue;
+      if (real.size() == at.size() ? !follow : real[at.size()] != '/') continue;
+      real = link.second + real.substr(at.size());
+      moved = true;
+      break;
     }
-    start = end + 1;
+    if (!moved) return real;
   }
-  return done;
+  return std::string();
 }
 
 MemoryStore::Node* MemoryStore::Find(const std::string& realPath) {
@@ -148,6 +147,7 @@ StoreRemove MemoryStore::RemoveDir(const std::string& path) {
   if (node->kind == Node::kFile) return StoreRemove::kFailed;
   if (node->kind == Node::kDir && !List(real).empty()) return StoreRemove::kNotEmpty;
   nodes_.erase(real);
+  links_.erase(real);
   return StoreRemove::kRemoved;
 }
 
@@ -196,6 +196,7 @@ bool MemoryStore::MakeLink(const std::string& target, const std::string& link) {
   node.kind = Node::kLink;
   node.target = target;
   nodes_[real] = node;
+  links_[real] = target;
   return true;
 }
 

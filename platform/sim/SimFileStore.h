@@ -70,6 +70,7 @@ class MemoryStore : public FileStore {
   bool ParentIsDir(const std::string& realPath);
 
   std::map<std::string, Node> nodes_;
+  std::map<std::string, std::string> links_;  // link path to target
   std::map<int, std::string> open_;
   int nextHandle_ = 3;
 };

@@ -51,9 +51,7 @@ std::string ParentOf(const std::string& absolute) {
   return absolute.substr(0, pos);
 }
 
-ResolvedPath Resolve(const std::string& path) {
-  return ResolvePath(path, Files().currentDirectory);
-}
+const ResolvedPath& Resolve(const std::string& path) { return Files().Resolved(path); }
 
 }  // namespace
 
@@ -85,8 +83,19 @@ MemoryStore& SimFiles::UseMemoryStore(const std::string& root) {
   return *memory;
 }
 
+const ResolvedPath& SimFiles::Resolved(const std::string& path) const {
+  for (const auto& recent : recent_)
+    if (recent.path == path && recent.currentDirectory == currentDirectory) return recent.resolved;
+  Resolution& slot = recent_[nextRecent_];
+  nextRecent_ = (nextRecent_ + 1) % 2;
+  slot.path = path;
+  slot.currentDirectory = currentDirectory;
+  slot.resolved = ResolvePath(path, currentDirectory);
+  return slot.resolved;
+}
+
 std::string SimFiles::Absolute(const std::string& path) const {
-  const ResolvedPath r = ResolvePath(path, currentDirectory);
+  const ResolvedPath& r = Resolved(path);
   if (r.kind != ResolvedPath::kFile) return std::string();
   std::string abs = r.drivePath;
   abs[0] = static_cast<char>(std::toupper(static_cast<unsigned char>(abs[0])));
@@ -207,7 +216,7 @@ bool SetPathAttributes(const std::string& path, uint32_t attributes) {
 
 // The error a refused path gives, or 0 when it names something on a drive.
 static uint32_t RefusalOf(const std::string& path) {
-  const sim::ResolvedPath r = sim::Resolve(path);
+  const sim::ResolvedPath& r = sim::Resolve(path);
   if (r.kind == sim::ResolvedPath::kRefused) return r.error;
   if (r.kind == sim::ResolvedPath::kDevice) return kErrorAccessDenied;
   return Host(path).empty() ? sim::kErrorInvalidName : 0;
@@ -295,7 +304,7 @@ static FileHandle FailHandle(uint32_t code) {
 
 FileHandle CreateFileForWriting(const std::string& path, uint32_t attributes) {
   if (!sim::Enter("CreateFileA")) return kInvalidFileHandle;
-  const sim::ResolvedPath r = sim::Resolve(path);
+  const sim::ResolvedPath r = sim::Resolve(path);  // a copy: other paths are resolved below
   if (r.kind == sim::ResolvedPath::kRefused) return FailHandle(r.error);
   if (r.kind == sim::ResolvedPath::kDevice) {
     // The device opens; what is written goes to it, not to any folder.

@@ -19,6 +19,7 @@
 
 #include "platform/Time.h"
 #include "platform/sim/SimFileStore.h"
+#include "platform/sim/SimPaths.h"
 
 namespace sim {
 
@@ -51,6 +52,8 @@ class SimFiles {
   // paths are taken against the current directory), without a stream
   // suffix; separators become '\'. Empty where HostPath is.
   std::string Absolute(const std::string& windowsPath) const;
+  // What the file calls open for a path against the current directory.
+  const ResolvedPath& Resolved(const std::string& windowsPath) const;
 
   // Test helpers.
   bool WriteFile(const std::string& windowsPath, const std::string& bytes);
@@ -77,6 +80,14 @@ class SimFiles {
   friend SimFiles& Files();  // a reset keeps the store
   std::string hostRoot_;
   std::shared_ptr<FileStore> store_ = MakeHostStore();
+  // One call resolves the same path several times: the last answers.
+  struct Resolution {
+    std::string path;
+    std::string currentDirectory;
+    ResolvedPath resolved;
+  };
+  mutable Resolution recent_[2];
+  mutable int nextRecent_ = 0;
 };
 SimFiles& Files();
 
