@@ -74,7 +74,10 @@ SimFiles& Files() {
   return *files;
 }
 
-void SimFiles::SetHostRoot(const std::string& hostRoot) { hostRoot_ = hostRoot; }
+void SimFiles::SetHostRoot(const std::string& hostRoot) {
+  hostRoot_ = hostRoot;
+  store_ = MakeHostStore();
+}
 
 MemoryStore& SimFiles::UseMemoryStore(const std::string& root) {
   auto memory = std::make_shared<MemoryStore>();

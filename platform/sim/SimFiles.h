@@ -35,8 +35,8 @@ struct FileMeta {
 
 class SimFiles {
  public:
-  // The host folder that holds the drives. Tests set it (a fresh scratch
-  // folder) before using files.
+  // The host folder that holds the drives, and the store on the host. Tests
+  // set it (a fresh scratch folder) before using files.
   void SetHostRoot(const std::string& hostRoot);
   const std::string& HostRoot() const { return hostRoot_; }
   // A fresh, empty store in memory below the store path `root`; it stays

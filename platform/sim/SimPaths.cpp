@@ -212,7 +212,8 @@ ResolvedPath ResolvePath(const std::string& path, const std::string& currentDire
   }
   const std::string full = FullPathName(path, currentDirectory);
   if (full.empty()) return Refused(kErrorFilenameExcedRange);
-  if (full.compare(0, 4, "\\\\.\\") == 0) {
+  // "\\.\" and a "//?/" that was normalised into "\\?\".
+  if (full.compare(0, 4, "\\\\.\\") == 0 || full.compare(0, 4, "\\\\?\\") == 0) {
     const std::string device = DeviceOf(path);
     if (!device.empty()) {
       ResolvedPath r;
