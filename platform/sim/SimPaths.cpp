@@ -168,11 +168,10 @@ ResolvedPath CheckDrivePath(const std::string& drivePath, bool raw) {
   return r;
 }
 
-}  // namespace
-
-std::string FullPathName(const std::string& path, const std::string& currentDirectory) {
-  if (path.empty() || path.size() >= kMaxAnsiPath) return std::string();
-  if (path.compare(0, 4, "\\\\?\\") == 0) return path;
+// GetFullPathName's answer, however long.
+std::string Normalise(const std::string& path, const std::string& currentDirectory) {
+  if (path.empty() || path.size() > kMaxAnsiPath) return std::string();
+  // "\\?\" too is normalised here; only the file calls take it as written.
   const std::string device = DeviceOf(path);
   if (!device.empty()) return "\\\\.\\" + device;
   std::string p = path;
@@ -197,20 +196,26 @@ std::string FullPathName(const std::string& path, const std::string& currentDire
   std::string root;
   std::string rest;
   SplitRoot(p, &root, &rest);
-  const std::string full = Collapse(root, rest);
-  return full.size() >= kMaxAnsiPath ? std::string() : full;
+  return Collapse(root, rest);
+}
+
+}  // namespace
+
+std::string FullPathName(const std::string& path, const std::string& currentDirectory) {
+  const std::string full = Normalise(path, currentDirectory);
+  return full.size() >= kFullPathBuffer ? std::string() : full;
 }
 
 ResolvedPath ResolvePath(const std::string& path, const std::string& currentDirectory) {
   if (path.empty()) return Refused(kErrorPathNotFound);
-  if (path.size() >= kMaxAnsiPath) return Refused(kErrorFilenameExcedRange);
+  if (path.size() > kMaxAnsiPath) return Refused(kErrorFilenameExcedRange);
   if (path.compare(0, 4, "\\\\?\\") == 0) {
     // No normalisation at all: the names go to the file system as written.
     const std::string rest = path.substr(4);
     if (!IsDrivePath(rest)) return Refused(kErrorFileNotFound);
     return CheckDrivePath(rest, true);
   }
-  const std::string full = FullPathName(path, currentDirectory);
+  const std::string full = Normalise(path, currentDirectory);
   if (full.empty()) return Refused(kErrorFilenameExcedRange);
   // "\\.\" and a "//?/" that was normalised into "\\?\".
   if (full.compare(0, 4, "\\\\.\\") == 0 || full.compare(0, 4, "\\\\?\\") == 0) {

@@ -7,8 +7,12 @@
 
 namespace sim {
 
-// An ANSI path of MAX_PATH characters or more fails in the *A calls.
+// The *A calls convert a path into the thread's static buffer of MAX_PATH
+// + 1 wide characters: a longer path fails as written, before it is
+// normalised.
 constexpr size_t kMaxAnsiPath = 260;
+// GetFullPathNameA into a MAX_PATH buffer, as the platform layer calls it.
+constexpr size_t kFullPathBuffer = 260;
 // The longest name NTFS keeps.
 constexpr size_t kMaxNameLength = 255;
 
