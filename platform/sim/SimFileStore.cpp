@@ -156,6 +156,7 @@ bool MemoryStore::RemoveFile(const std::string& path) {
   const Node* node = Find(real);
   if (!node || node->kind == Node::kDir) return false;
   nodes_.erase(real);
+  links_.erase(real);
   return true;
 }
 
