@@ -56,6 +56,23 @@ TEST_P(WindowsPathCasesTest, ADeviceNameOpensTheDevice) {
   EXPECT_FALSE(platform::MakeDirectory("C:\\T\\base\\aux"));
 }
 
+// What the fuzz target's check rests on: in either store a link inside the
+// folder leads outside it, shows as a reparse point, and goes as a link.
+TEST_P(WindowsPathCasesTest, ALinkLeadsWhereItPoints) {
+  ASSERT_TRUE(sim::Files().MakeDirs("C:\\T\\outside"));
+  ASSERT_TRUE(sim::Files().MakeLink("C:\\T\\base\\lnk", "C:\\T\\outside"));
+  EXPECT_EQ(platform::GetPathAttributes("C:\\T\\base\\lnk"),
+            platform::kFileAttributeDirectory | platform::kFileAttributeReparsePoint);
+  const platform::FileHandle h = platform::CreateFileForWriting("C:\\T\\base\\LNK\\x.txt", 0x20);
+  ASSERT_NE(h, platform::kInvalidFileHandle);
+  platform::CloseFile(h);
+  EXPECT_TRUE(sim::Files().Exists("C:\\T\\outside\\x.txt"));
+  EXPECT_TRUE(platform::RemoveFile("C:\\T\\outside\\x.txt"));
+  EXPECT_TRUE(platform::RemoveEmptyDirectory("C:\\T\\base\\lnk"));
+  EXPECT_TRUE(sim::Files().Exists("C:\\T\\outside"));
+  EXPECT_FALSE(sim::Files().Exists("C:\\T\\base\\lnk"));
+}
+
 INSTANTIATE_TEST_SUITE_P(Stores, WindowsPathCasesTest, ::testing::Bool(),
                          [](const ::testing::TestParamInfo<bool>& info) {
                            return info.param ? "Memory" : "HostFolder";
