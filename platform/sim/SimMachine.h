@@ -24,7 +24,7 @@ struct RegValue {
 };
 
 struct RegNode {
-  std::string name;                                      // as first created
+  std::string name;  // as first created
   std::vector<std::pair<std::string, RegValue>> values;  // in creation order
   std::map<std::string, RegNode> children;               // by lower-case name
 };
@@ -38,7 +38,8 @@ class SimRegistry {
   RegNode& Ensure(uintptr_t root, const std::string& path);
   void SetString(uintptr_t root, const std::string& path, const std::string& name,
                  const std::string& text);
-  void SetDword(uintptr_t root, const std::string& path, const std::string& name, uint32_t value);
+  void SetDword(uintptr_t root, const std::string& path, const std::string& name,
+                uint32_t value);
   const RegValue* Value(uintptr_t root, const std::string& path, const std::string& name);
   void Remove(uintptr_t root, const std::string& path);
   // Keys opened and not yet closed: a test can assert that none leak.

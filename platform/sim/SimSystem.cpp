@@ -11,6 +11,7 @@
 
 namespace sim {
 
+
 SimSystem& System() { return ServiceInstance<SimSystem>(); }
 SimLogs& Logs() { return ServiceInstance<SimLogs>(); }
 SimResources& Resources() { return ServiceInstance<SimResources>(); }
@@ -122,7 +123,8 @@ int32_t StartDocument(Handle dc, const std::string& documentName) {
 }
 int32_t StartDocumentPage(Handle dc) { return RecordPrintOp("StartPage", "StartPage", dc); }
 
-int32_t DrawTextBlock(Handle dc, const std::string& text, const TextRect& rect, uint32_t format) {
+int32_t DrawTextBlock(Handle dc, const std::string& text, const TextRect& rect,
+                      uint32_t format) {
   if (!sim::Enter("DrawTextA") || !LiveDc(dc)) return 0;
   sim::PrintOp op;
   op.op = "DrawText";

@@ -35,8 +35,8 @@ bool SystemTimeToFileTimeValue(const SystemTime& t, FileTime* fileTime) {
 
 bool LocalFileTimeToUtc(FileTime local, FileTime* utc) {
   if (!sim::Enter("LocalFileTimeToFileTime")) return false;
-  const int64_t offset = static_cast<int64_t>(sim::System().timeZoneOffsetMinutes) * 60 *
-                         static_cast<int64_t>(kTicksPerSecond);
+  const int64_t offset =
+      static_cast<int64_t>(sim::System().timeZoneOffsetMinutes) * 60 * static_cast<int64_t>(kTicksPerSecond);
   *utc = static_cast<FileTime>(static_cast<int64_t>(local) - offset);
   return true;
 }
