@@ -1,7 +1,6 @@
 // Reading a file through a handle, on the simulated file system.
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
+#include <algorithm>
+#include <cstring>
 
 #include "platform/FileSystem.h"
 #include "platform/sim/SimCore.h"
@@ -11,38 +10,39 @@ namespace platform {
 
 FileHandle OpenFileForReading(const std::string& path) {
   if (!sim::Enter("CreateFileA")) return kInvalidFileHandle;
-  const std::string host = sim::Files().HostPath(path);
-  struct stat st;
-  if (host.empty() || stat(host.c_str(), &st) != 0) {
+  sim::SimFiles& files = sim::Files();
+  const std::string stored = files.HostPath(path);
+  const sim::StoreStat st = stored.empty() ? sim::StoreStat() : files.Store().Stat(stored);
+  if (!st.exists) {
     sim::SetLastError(kErrorFileNotFound);
     return kInvalidFileHandle;
   }
   // A folder opens only with FILE_FLAG_BACKUP_SEMANTICS.
-  const int fd = S_ISDIR(st.st_mode) ? -1 : open(host.c_str(), O_RDONLY);
-  if (fd < 0) {
+  sim::SimFiles::Reading contents;
+  if (st.dir || !files.Store().ReadAll(stored, &contents.bytes)) {
     sim::SetLastError(kErrorAccessDenied);
     return kInvalidFileHandle;
   }
-  const FileHandle h = sim::Files().nextHandle++;
+  const FileHandle h = files.nextHandle++;
   // Open without FILE_SHARE_DELETE: DeleteFile fails while the handle lives.
-  sim::Files().openFiles[h] = sim::MetaKey(sim::Files().Absolute(path));
-  sim::Files().openFds[h] = fd;
+  files.openFiles[h] = sim::MetaKey(files.Absolute(path));
+  files.openFds[h] = -1;  // no store handle: the bytes were read at the open
+  files.reading[h] = std::move(contents);
   return h;
 }
 
 bool ReadFromFile(FileHandle file, void* buffer, uint32_t size, uint32_t* read) {
   *read = 0;
   if (!sim::Enter("ReadFile")) return false;
-  const auto it = sim::Files().openFds.find(file);
-  if (it == sim::Files().openFds.end()) {
+  const auto it = sim::Files().reading.find(file);
+  if (it == sim::Files().reading.end()) {
     sim::SetLastError(kErrorInvalidHandle);
     return false;
   }
-  const ssize_t n = ::read(it->second, buffer, size);
-  if (n < 0) {
-    sim::SetLastError(kErrorAccessDenied);
-    return false;
-  }
+  sim::SimFiles::Reading& r = it->second;
+  const size_t n = std::min<size_t>(size, r.bytes.size() - r.position);
+  if (n > 0) std::memcpy(buffer, r.bytes.data() + r.position, n);
+  r.position += n;
   *read = static_cast<uint32_t>(n);
   return true;
 }

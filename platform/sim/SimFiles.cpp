@@ -1,16 +1,12 @@
 #include "platform/sim/SimFiles.h"
 
-#include <dirent.h>
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
-
 #include <algorithm>
 #include <cstring>
 #include <vector>
 
 #include "platform/FileSystem.h"
 #include "platform/sim/SimCore.h"
+#include "platform/sim/SimPaths.h"
 
 namespace sim {
 namespace {
@@ -20,19 +16,19 @@ constexpr uint32_t kErrorDirNotEmpty = 145;
 constexpr uint32_t kErrorFileExists = 80;
 constexpr uint32_t kErrorDirectory = 267;
 constexpr platform::FileTime kCreatedTime = 133000000000000000ull;  // a fixed "now"
+// A handle's store handle when it writes to a device or a named stream.
+constexpr int kSinkHandle = -2;
 
 std::string Lower(std::string s) {
   for (char& c : s) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
   return s;
 }
 
-bool IsSep(char c) { return c == '\\' || c == '/'; }
-
 std::vector<std::string> Split(const std::string& path) {
   std::vector<std::string> parts;
   std::string part;
   for (char c : path) {
-    if (IsSep(c)) {
+    if (c == '\\') {
       if (!part.empty()) parts.push_back(part);
       part.clear();
     } else {
@@ -43,34 +39,10 @@ std::vector<std::string> Split(const std::string& path) {
   return parts;
 }
 
-// Characters Windows refuses in a name (':' would open a stream).
-bool ValidName(const std::string& name) {
-  for (char c : name) {
-    if (static_cast<unsigned char>(c) < 32) return false;
-    if (std::strchr("<>:\"|?*", c)) return false;
-  }
-  return true;
-}
-
-struct HostStat {
-  bool exists = false;
-  bool dir = false;
-  bool link = false;
-};
+using HostStat = StoreStat;
 
 HostStat StatHost(const std::string& host) {
-  HostStat s;
-  struct stat st;
-  if (host.empty() || lstat(host.c_str(), &st) != 0) return s;
-  s.exists = true;
-  s.link = S_ISLNK(st.st_mode);
-  if (s.link) {
-    struct stat target;
-    s.dir = stat(host.c_str(), &target) == 0 && S_ISDIR(target.st_mode);
-  } else {
-    s.dir = S_ISDIR(st.st_mode);
-  }
-  return s;
+  return host.empty() ? HostStat() : Files().Store().Stat(host);
 }
 
 std::string ParentOf(const std::string& absolute) {
@@ -78,6 +50,8 @@ std::string ParentOf(const std::string& absolute) {
   if (pos == std::string::npos || pos <= 2) return absolute.substr(0, 3);
   return absolute.substr(0, pos);
 }
+
+const ResolvedPath& Resolve(const std::string& path) { return Files().Resolved(path); }
 
 }  // namespace
 
@@ -87,55 +61,49 @@ SimFiles& Files() {
   static SimFiles* files = [] {
     auto* f = new SimFiles();
     OnReset([f] {
-      for (auto& fd : f->openFds) close(fd.second);
+      for (auto& fd : f->openFds)
+        if (fd.second >= 0) f->Store().Close(fd.second);
       std::string root = f->HostRoot();
+      std::shared_ptr<FileStore> store = f->store_;
       *f = SimFiles();
       f->SetHostRoot(root);
+      f->store_ = store;
     });
     return f;
   }();
   return *files;
 }
 
-void SimFiles::SetHostRoot(const std::string& hostRoot) { hostRoot_ = hostRoot; }
+void SimFiles::SetHostRoot(const std::string& hostRoot) {
+  hostRoot_ = hostRoot;
+  store_ = MakeHostStore();
+}
+
+MemoryStore& SimFiles::UseMemoryStore(const std::string& root) {
+  auto memory = std::make_shared<MemoryStore>();
+  store_ = memory;
+  hostRoot_ = root;
+  return *memory;
+}
+
+const ResolvedPath& SimFiles::Resolved(const std::string& path) const {
+  for (const auto& recent : recent_)
+    if (recent.path == path && recent.currentDirectory == currentDirectory) return recent.resolved;
+  Resolution& slot = recent_[nextRecent_];
+  nextRecent_ = (nextRecent_ + 1) % 2;
+  slot.path = path;
+  slot.currentDirectory = currentDirectory;
+  slot.resolved = ResolvePath(path, currentDirectory);
+  return slot.resolved;
+}
 
 std::string SimFiles::Absolute(const std::string& path) const {
-  std::string p = path;
-  for (char& c : p)
-    if (c == '/') c = '\\';
-  std::string base;
-  std::string rest;
-  if (p.size() >= 2 && p[1] == ':' && std::isalpha(static_cast<unsigned char>(p[0]))) {
-    base = std::string(1, static_cast<char>(std::toupper(static_cast<unsigned char>(p[0])))) + ":";
-    rest = p.substr(2);
-    if (rest.empty() || rest[0] != '\\') {
-      // Drive-relative: against the current directory when it is on that drive.
-      if (Lower(currentDirectory.substr(0, 2)) == Lower(base))
-        rest = currentDirectory.substr(2) + "\\" + rest;
-      else
-        rest = "\\" + rest;
-    }
-  } else if (p.size() >= 2 && p[0] == '\\' && p[1] == '\\') {
-    return std::string();  // UNC and device paths do not exist here
-  } else if (!p.empty() && p[0] == '\\') {
-    base = currentDirectory.substr(0, 2);
-    rest = p;
-  } else {
-    base = currentDirectory.substr(0, 2);
-    rest = currentDirectory.substr(2) + "\\" + p;
-  }
-  std::vector<std::string> out;
-  for (const auto& part : Split(rest)) {
-    if (part == ".") continue;
-    if (part == "..") {
-      if (!out.empty()) out.pop_back();
-      continue;
-    }
-    out.push_back(part);
-  }
-  std::string result = base + "\\";
-  for (size_t i = 0; i < out.size(); ++i) result += (i ? "\\" : "") + out[i];
-  return result;
+  const ResolvedPath& r = Resolved(path);
+  if (r.kind != ResolvedPath::kFile) return std::string();
+  std::string abs = r.drivePath;
+  abs[0] = static_cast<char>(std::toupper(static_cast<unsigned char>(abs[0])));
+  if (abs.size() > 3 && abs.back() == '\\') abs.pop_back();
+  return abs;
 }
 
 std::string SimFiles::HostPath(const std::string& windowsPath) const {
@@ -144,21 +112,16 @@ std::string SimFiles::HostPath(const std::string& windowsPath) const {
   if (abs.size() < 3) return std::string();
   std::string host = hostRoot_ + "/" + Lower(abs.substr(0, 1));
   for (const auto& part : Split(abs.substr(3))) {
-    if (!ValidName(part)) return std::string();
     std::string chosen = part;
     // The name as written is the usual case: one lookup, not a scan of the
     // whole folder, as NTFS finds a name without reading every entry.
-    struct stat st;
-    if (lstat((host + "/" + part).c_str(), &st) != 0) {
-      if (DIR* d = opendir(host.c_str())) {
-        const std::string lowered = Lower(part);
-        while (dirent* e = readdir(d)) {
-          if (Lower(e->d_name) == lowered) {
-            chosen = e->d_name;
-            break;
-          }
+    if (!store_->Stat(host + "/" + part).exists) {
+      const std::string lowered = Lower(part);
+      for (const auto& name : store_->List(host)) {
+        if (Lower(name) == lowered) {
+          chosen = name;
+          break;
         }
-        closedir(d);
       }
     }
     host += "/" + chosen;
@@ -169,36 +132,31 @@ std::string SimFiles::HostPath(const std::string& windowsPath) const {
 bool SimFiles::WriteFile(const std::string& windowsPath, const std::string& bytes) {
   MakeDirs(ParentOf(Absolute(windowsPath)));
   std::string host = HostPath(windowsPath);
-  int fd = open(host.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+  if (host.empty()) return false;
+  int fd = store_->OpenForWriting(host);
   if (fd < 0) return false;
-  bool ok = write(fd, bytes.data(), bytes.size()) == static_cast<ssize_t>(bytes.size());
-  close(fd);
+  bool ok = store_->Write(fd, bytes.data(), bytes.size());
+  store_->Close(fd);
   return ok;
 }
 
 bool SimFiles::ReadFile(const std::string& windowsPath, std::string* bytes) const {
   std::string host = HostPath(windowsPath);
-  int fd = open(host.c_str(), O_RDONLY);
-  if (fd < 0) return false;
-  bytes->clear();
-  char buf[65536];
-  ssize_t n;
-  while ((n = read(fd, buf, sizeof buf)) > 0) bytes->append(buf, static_cast<size_t>(n));
-  close(fd);
-  return n == 0;
+  return !host.empty() && store_->ReadAll(host, bytes);
 }
 
 bool SimFiles::MakeDirs(const std::string& windowsPath) {
   std::string abs = Absolute(windowsPath);
+  if (abs.size() < 3) return false;
   std::string host = hostRoot_ + "/" + Lower(abs.substr(0, 1));
-  mkdir(hostRoot_.c_str(), 0755);
-  mkdir(host.c_str(), 0755);
+  store_->MakeDir(hostRoot_);
+  store_->MakeDir(host);
   std::string partial = abs.substr(0, 2);
   for (const auto& part : Split(abs.substr(3))) {
     partial += "\\" + part;
     std::string h = HostPath(partial);
     if (h.empty()) return false;
-    mkdir(h.c_str(), 0755);
+    store_->MakeDir(h);
   }
   return StatHost(HostPath(abs)).dir;
 }
@@ -211,7 +169,7 @@ bool SimFiles::MakeLink(const std::string& linkPath, const std::string& targetPa
   MakeDirs(ParentOf(Absolute(linkPath)));
   std::string target = HostPath(targetPath);
   std::string link = HostPath(linkPath);
-  return !target.empty() && !link.empty() && symlink(target.c_str(), link.c_str()) == 0;
+  return !target.empty() && !link.empty() && store_->MakeLink(target, link);
 }
 
 }  // namespace sim
@@ -259,34 +217,50 @@ bool SetPathAttributes(const std::string& path, uint32_t attributes) {
   return true;
 }
 
+// The error a refused path gives, or 0 when it names something on a drive.
+static uint32_t RefusalOf(const std::string& path) {
+  const sim::ResolvedPath& r = sim::Resolve(path);
+  if (r.kind == sim::ResolvedPath::kRefused) return r.error;
+  if (r.kind == sim::ResolvedPath::kDevice) return kErrorAccessDenied;
+  return Host(path).empty() ? sim::kErrorInvalidName : 0;
+}
+
 bool MakeDirectory(const std::string& path) {
   if (!sim::Enter("CreateDirectoryA")) return false;
+  if (uint32_t error = RefusalOf(path)) return Fail(error);
   std::string host = Host(path);
-  if (host.empty()) return Fail(sim::kErrorInvalidName);
   if (sim::StatHost(host).exists) return Fail(kErrorAlreadyExists);
   std::string abs = Files().Absolute(path);
   if (!sim::StatHost(Host(sim::ParentOf(abs))).dir) return Fail(kErrorPathNotFound);
-  if (mkdir(host.c_str(), 0755) != 0) return Fail(kErrorAccessDenied);
+  if (!Files().Store().MakeDir(host)) return Fail(kErrorAccessDenied);
   Files().meta.erase(sim::MetaKey(abs));
   return true;
 }
 
 bool RemoveEmptyDirectory(const std::string& path) {
   if (!sim::Enter("RemoveDirectoryA")) return false;
+  if (uint32_t error = RefusalOf(path)) return Fail(error);
   std::string host = Host(path);
   sim::HostStat s = sim::StatHost(host);
   if (!s.exists) return Fail(kErrorFileNotFound);
   if (!s.dir) return Fail(sim::kErrorDirectory);
   if (AttributesOf(path) & kFileAttributeReadOnly) return Fail(kErrorAccessDenied);
   // A link goes as a link; what it points to is not touched.
-  int rc = s.link ? unlink(host.c_str()) : rmdir(host.c_str());
-  if (rc != 0) return Fail(errno == ENOTEMPTY ? sim::kErrorDirNotEmpty : kErrorAccessDenied);
+  switch (Files().Store().RemoveDir(host)) {
+    case sim::StoreRemove::kRemoved:
+      break;
+    case sim::StoreRemove::kNotEmpty:
+      return Fail(sim::kErrorDirNotEmpty);
+    default:
+      return Fail(kErrorAccessDenied);
+  }
   Files().meta.erase(sim::MetaKey(Files().Absolute(path)));
   return true;
 }
 
 bool RemoveFile(const std::string& path) {
   if (!sim::Enter("DeleteFileA")) return false;
+  if (uint32_t error = RefusalOf(path)) return Fail(error);
   std::string host = Host(path);
   sim::HostStat s = sim::StatHost(host);
   if (!s.exists) return Fail(kErrorFileNotFound);
@@ -294,7 +268,7 @@ bool RemoveFile(const std::string& path) {
   if (AttributesOf(path) & kFileAttributeReadOnly) return Fail(kErrorAccessDenied);
   for (const auto& open : Files().openFiles)
     if (open.second == sim::MetaKey(Files().Absolute(path))) return Fail(32);  // sharing violation
-  if (unlink(host.c_str()) != 0) return Fail(kErrorAccessDenied);
+  if (!Files().Store().RemoveFile(host)) return Fail(kErrorAccessDenied);
   Files().meta.erase(sim::MetaKey(Files().Absolute(path)));
   return true;
 }
@@ -303,8 +277,8 @@ bool CopyOneFile(const std::string& source, const std::string& target, bool fail
   if (!sim::Enter("CopyFileA")) return false;
   sim::HostStat s = sim::StatHost(Host(source));
   if (!s.exists || s.dir) return Fail(kErrorFileNotFound);
+  if (uint32_t error = RefusalOf(target)) return Fail(error);
   std::string hostTarget = Host(target);
-  if (hostTarget.empty()) return Fail(sim::kErrorInvalidName);
   sim::HostStat t = sim::StatHost(hostTarget);
   if (t.exists && failIfExists) return Fail(sim::kErrorFileExists);
   if (t.exists && (t.dir || (AttributesOf(target) & kFileAttributeReadOnly)))
@@ -313,10 +287,11 @@ bool CopyOneFile(const std::string& source, const std::string& target, bool fail
   if (!sim::StatHost(Host(sim::ParentOf(absTarget))).dir) return Fail(kErrorPathNotFound);
   std::string bytes;
   if (!Files().ReadFile(source, &bytes)) return Fail(kErrorAccessDenied);
-  int fd = open(hostTarget.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+  sim::FileStore& store = Files().Store();
+  int fd = store.OpenForWriting(hostTarget);
   if (fd < 0) return Fail(kErrorAccessDenied);
-  bool ok = write(fd, bytes.data(), bytes.size()) == static_cast<ssize_t>(bytes.size());
-  close(fd);
+  bool ok = store.Write(fd, bytes.data(), bytes.size());
+  store.Close(fd);
   if (!ok) return Fail(kErrorAccessDenied);
   // CopyFile carries the attributes and the write time over.
   auto it = Files().meta.find(sim::MetaKey(Files().Absolute(source)));
@@ -325,33 +300,50 @@ bool CopyOneFile(const std::string& source, const std::string& target, bool fail
   return true;
 }
 
+static FileHandle FailHandle(uint32_t code) {
+  sim::SetLastError(code);
+  return kInvalidFileHandle;
+}
+
 FileHandle CreateFileForWriting(const std::string& path, uint32_t attributes) {
   if (!sim::Enter("CreateFileA")) return kInvalidFileHandle;
+  const sim::ResolvedPath r = sim::Resolve(path);  // a copy: other paths are resolved below
+  if (r.kind == sim::ResolvedPath::kRefused) return FailHandle(r.error);
+  if (r.kind == sim::ResolvedPath::kDevice) {
+    // The device opens; what is written goes to it, not to any folder.
+    Files().deviceOpens.push_back(r.device);
+    FileHandle h = Files().nextHandle++;
+    Files().openFiles[h] = "\\\\.\\" + r.device;
+    Files().openFds[h] = sim::kSinkHandle;
+    return h;
+  }
+  if (r.trailingSeparator) return FailHandle(sim::kErrorInvalidName);
   std::string host = Host(path);
-  if (host.empty()) {
-    sim::SetLastError(sim::kErrorInvalidName);
-    return kInvalidFileHandle;
-  }
+  if (host.empty()) return FailHandle(sim::kErrorInvalidName);
   sim::HostStat s = sim::StatHost(host);
-  if (s.exists && (s.dir || (AttributesOf(path) & kFileAttributeReadOnly))) {
-    sim::SetLastError(kErrorAccessDenied);
-    return kInvalidFileHandle;
-  }
+  if (s.exists && (s.dir || (AttributesOf(path) & kFileAttributeReadOnly)))
+    return FailHandle(kErrorAccessDenied);
   std::string abs = Files().Absolute(path);
-  if (!sim::StatHost(Host(sim::ParentOf(abs))).dir) {
-    sim::SetLastError(kErrorPathNotFound);
-    return kInvalidFileHandle;
+  if (!sim::StatHost(Host(sim::ParentOf(abs))).dir) return FailHandle(kErrorPathNotFound);
+  sim::FileStore& store = Files().Store();
+  int fd = sim::kSinkHandle;
+  if (r.stream.empty()) {
+    fd = store.OpenForWriting(host);
+    if (fd < 0) return FailHandle(kErrorAccessDenied);
+  } else if (!s.exists) {
+    // A named stream: the file it belongs to comes into being, empty; the
+    // stream's own bytes are not kept.
+    int made = store.OpenForWriting(host);
+    if (made < 0) return FailHandle(kErrorAccessDenied);
+    store.Close(made);
   }
-  int fd = open(host.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
-  if (fd < 0) {
-    sim::SetLastError(kErrorAccessDenied);
-    return kInvalidFileHandle;
+  if (r.stream.empty() || !s.exists) {
+    sim::FileMeta m;
+    m.attributes =
+        attributes & ~(kFileAttributeDirectory | kFileAttributeReparsePoint | kFileAttributeNormal);
+    m.creation = m.access = m.write = sim::kCreatedTime;
+    Files().meta[sim::MetaKey(abs)] = m;
   }
-  sim::FileMeta m;
-  m.attributes =
-      attributes & ~(kFileAttributeDirectory | kFileAttributeReparsePoint | kFileAttributeNormal);
-  m.creation = m.access = m.write = sim::kCreatedTime;
-  Files().meta[sim::MetaKey(abs)] = m;
   FileHandle h = Files().nextHandle++;
   Files().openFiles[h] = sim::MetaKey(abs);
   Files().openFds[h] = fd;
@@ -362,7 +354,8 @@ bool WriteToFile(FileHandle file, const void* data, uint32_t size) {
   if (!sim::Enter("WriteFile")) return false;
   auto it = Files().openFds.find(file);
   if (it == Files().openFds.end()) return Fail(kErrorInvalidHandle);
-  return write(it->second, data, size) == static_cast<ssize_t>(size) || Fail(112);
+  if (it->second == sim::kSinkHandle) return true;
+  return Files().Store().Write(it->second, data, size) || Fail(112);
 }
 
 bool SetFileTimes(FileHandle file, FileTime creation, FileTime access, FileTime write) {
@@ -380,9 +373,10 @@ bool CloseFile(FileHandle file) {
   if (!sim::Enter("CloseHandle")) return false;
   auto it = Files().openFds.find(file);
   if (it == Files().openFds.end()) return Fail(kErrorInvalidHandle);
-  close(it->second);
+  if (it->second >= 0) Files().Store().Close(it->second);
   Files().openFds.erase(it);
   Files().openFiles.erase(file);
+  Files().reading.erase(file);
   return true;
 }
 
@@ -411,23 +405,24 @@ bool Matches(const std::string& pattern, const std::string& name) {
 
 FindHandle FindFirstEntry(const std::string& pattern, FoundFile* found) {
   if (!sim::Enter("FindFirstFileA")) return kInvalidFindHandle;
-  std::string abs = Files().Absolute(pattern);
-  if (abs.empty()) {
-    sim::SetLastError(kErrorPathNotFound);
-    return kInvalidFindHandle;
-  }
-  std::string folder = sim::ParentOf(abs);
-  std::string leaf = abs.substr(abs.find_last_of('\\') + 1);
+  // The pattern's last name may hold wildcards; the folder before it is a
+  // path like any other.
+  const size_t sep = pattern.find_last_of("\\/");
+  std::string folder =
+      Files().Absolute(sep == std::string::npos ? "." : pattern.substr(0, sep + 1));
+  std::string leaf = sep == std::string::npos ? pattern : pattern.substr(sep + 1);
+  if (folder.size() == 2) folder += "\\";
   std::string host = Host(folder);
   Search search;
-  DIR* d = host.empty() ? nullptr : opendir(host.c_str());
-  if (!d) {
+  if (host.empty() || !sim::StatHost(host).dir) {
     sim::SetLastError(kErrorPathNotFound);
     return kInvalidFindHandle;
   }
-  std::vector<std::string> names;
-  while (dirent* e = readdir(d)) names.emplace_back(e->d_name);
-  closedir(d);
+  std::vector<std::string> names = Files().Store().List(host);
+  if (folder.size() > 3) {
+    names.emplace_back(".");
+    names.emplace_back("..");
+  }
   // NTFS lists names in order; "." and ".." first, except at a drive root.
   std::sort(names.begin(), names.end(), [](const std::string& a, const std::string& b) {
     return sim::Lower(a) < sim::Lower(b);
@@ -438,8 +433,9 @@ FindHandle FindFirstEntry(const std::string& pattern, FoundFile* found) {
     if (!Matches(leaf, name)) continue;
     FoundFile f;
     f.name = name;
-    f.attributes = (name == "." || name == "..") ? kFileAttributeDirectory
-                                                 : AttributesOf(folder + (root ? "" : "\\") + name);
+    f.attributes = (name == "." || name == "..")
+                       ? kFileAttributeDirectory
+                       : AttributesOf("\\\\?\\" + folder + (root ? "" : "\\") + name);
     search.entries.push_back(f);
   }
   if (search.entries.empty()) {
@@ -470,7 +466,7 @@ void FindEnd(FindHandle searchHandle) {
 
 std::string FullPathOf(const std::string& path) {
   if (!sim::Enter("GetFullPathNameA")) return std::string();
-  return Files().Absolute(path);
+  return sim::FullPathName(path, Files().currentDirectory);
 }
 
 static uint32_t CopyOut(const std::string& text, char* buffer, uint32_t size) {
