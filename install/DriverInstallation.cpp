@@ -175,7 +175,8 @@ bool PrinterInstaller::InstallVariant(const DriverVariant& variant, int osLevel,
   }
   platform::PauseMilliseconds(kSpoolerSettleMs);
 
-  const std::string printerName = UniquePrinterName(PrinterName, UiLanguage);
+  const std::string printerName =
+      UniquePrinterName(PrinterName.empty() ? kBuiltInModel.ModelName : PrinterName, UiLanguage);
   platform::PrinterInfo2 printerRecord;
   printerRecord.printerName = printerName;
   printerRecord.portName = portName;

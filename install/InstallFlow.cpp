@@ -23,7 +23,8 @@ bool PrinterInstaller::Install(int32_t setDefault, const std::string& portName) 
   if (!platform::QueryWindowsVersion(&version)) return false;
   const int osLevel = OsLevelForMajorVersion(version.major);
 
-  PrinterName = kBuiltInModel.ModelName;
+  // Each run starts from the model's name, not from the last run's.
+  PrinterName.clear();
   // A 32-bit program on 64-bit Windows still needs the x64 driver; every
   // other architecture gets the x86 one.
   const bool installed = common::QueryNativeArchitecture() == common::Architecture::kX64

@@ -62,6 +62,8 @@ class PrinterInstaller {
   // True when the printer was installed and the message shown.
   bool Install(int32_t setDefault, const std::string& portName);
 
+  // The printer's name: before a variant, the name it makes unique (empty:
+  // the model's); after one that installed, the name the printer got.
   std::string PrinterName;
   int32_t UiLanguage = 0;
   char InstalledPrinterName[256] = {};

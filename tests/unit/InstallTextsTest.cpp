@@ -25,7 +25,6 @@ TEST_F(InstallTextsTest, AChineseCopyIsNamedWithFuBen) {
   PrinterInstaller installer;
   Give(installer);
   installer.UiLanguage = 2052;
-  installer.PrinterName = "KDR270";
 
   ASSERT_TRUE(installer.InstallX64(3, "USB001"));
 
@@ -43,7 +42,6 @@ TEST_F(InstallTextsTest, TheSuffixFollowsALanguageSwitch) {
   PrinterInstaller installer;
   Give(installer);
   installer.UiLanguage = 1033;  // switched from Chinese: the Chinese copy is not a match
-  installer.PrinterName = "KDR270";
   ASSERT_TRUE(installer.InstallX64(3, "USB001"));
   EXPECT_STREQ(installer.InstalledPrinterName, "KDR270 (copy 1)");
 }

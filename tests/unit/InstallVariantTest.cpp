@@ -225,7 +225,6 @@ TEST_F(InstallVariantTest, NothingIsStagedUnlessTheRunUnpackedIt) {
     const std::vector<package::UnpackedFile> nothing;
     PrinterInstaller installer;
     installer.UiLanguage = 1033;
-    installer.PrinterName = "KDR270";
     if (told) installer.UnpackedFiles = &nothing;
     EXPECT_FALSE(installer.InstallX86(3, "LPT1:"));
     EXPECT_EQ(sim::CountCalls("CopyFileA"), 0u);
