@@ -265,3 +265,23 @@ kdr_state_restore() {
     kdr_fail "state $1 not restored, the prefix differs: $(head -20 state-restore.diff)"
 }
 
+# Plants copies of file $1, under the names that follow, in the package
+# folder, and makes them immutable: as root, Wine writes through the
+# read-only attribute, and only the flag keeps them through the clearing at
+# start. The flag is cleared when the case exits, before its prefix is
+# removed. The planted paths are left in KDR_PLANTED.
+kdr_plant_in_package_folder() {
+  local source=$1 folder name previous
+  shift
+  folder=$(kdr_package_folder)
+  mkdir -p "$folder"
+  KDR_PLANTED=()
+  for name in "$@"; do
+    cp "$source" "$folder/$name"
+    KDR_PLANTED+=("$folder/$name")
+  done
+  previous=$(trap -p EXIT | sed -e "s/^trap -- '//" -e "s/' EXIT\$//")
+  # shellcheck disable=SC2064
+  trap "chattr -i \"\${KDR_PLANTED[@]}\" 2>/dev/null || true; $previous" EXIT
+  chattr +i "${KDR_PLANTED[@]}"
+}

@@ -22,21 +22,8 @@ for name in "${names[@]}"; do cp "$KDR_BIN/planted.dll" "$app/$name"; done
 # shellcheck disable=SC2034  # read by kdr_install_start
 kdr_install_exe=$app/KDR270Setup.exe
 
-# As root, Wine writes through the read-only attribute: the immutable flag
-# keeps the files through the clearing at start, and is cleared again
-# before the prefix is removed.
-folder=$(kdr_package_folder)
-mkdir -p "$folder"
-planted=()
-for name in "${names[@]}"; do
-  cp "$KDR_BIN/planted.dll" "$folder/$name"
-  planted+=("$folder/$name")
-done
-release_planted() { chattr -i "${planted[@]}" 2>/dev/null || true; }
-previous_exit=$(trap -p EXIT | sed -e "s/^trap -- '//" -e "s/' EXIT\$//")
-# shellcheck disable=SC2064
-trap "release_planted; $previous_exit" EXIT
-chattr +i "${planted[@]}"
+kdr_plant_in_package_folder "$KDR_BIN/planted.dll" "${names[@]}"
+planted=("${KDR_PLANTED[@]}")
 
 export WINEDLLOVERRIDES="winspool.drv,comctl32,setupapi=n,b"
 

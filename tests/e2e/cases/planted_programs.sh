@@ -36,21 +36,9 @@ for name in net.exe net.com rundll32.exe; do cp "$recorder" "$app/$name"; done
 # shellcheck disable=SC2034  # read by kdr_install_start
 kdr_install_exe=$app/KDR270Setup.exe
 
-# In the package folder. As root, Wine writes through the read-only
-# attribute: the immutable flag keeps the files, and is cleared again before
-# the prefix is removed.
+kdr_plant_in_package_folder "$recorder" net.exe net.com rundll32.exe
+planted=("${KDR_PLANTED[@]}")
 folder=$(kdr_package_folder)
-mkdir -p "$folder"
-planted=()
-for name in net.exe net.com rundll32.exe; do
-  cp "$recorder" "$folder/$name"
-  planted+=("$folder/$name")
-done
-release_planted() { chattr -i "${planted[@]}" 2>/dev/null || true; }
-previous_exit=$(trap -p EXIT | sed -e "s/^trap -- '//" -e "s/' EXIT\$//")
-# shellcheck disable=SC2064
-trap "release_planted; $previous_exit" EXIT
-chattr +i "${planted[@]}"
 
 launches() { tr -d '\r' < "$KDR_ARTIFACTS/launches.log" 2>/dev/null | grep -c . || true; }
 wait_for_launches() {
