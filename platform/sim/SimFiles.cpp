@@ -11,7 +11,6 @@
 namespace sim {
 namespace {
 
-constexpr uint32_t kErrorInvalidName = 123;
 constexpr uint32_t kErrorDirNotEmpty = 145;
 constexpr uint32_t kErrorFileExists = 80;
 constexpr uint32_t kErrorDirectory = 267;

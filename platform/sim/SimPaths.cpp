@@ -4,13 +4,14 @@
 #include <cstring>
 #include <vector>
 
+#include "platform/Types.h"
+
 namespace sim {
 namespace {
 
-constexpr uint32_t kErrorFileNotFound = 2;
-constexpr uint32_t kErrorPathNotFound = 3;
+using platform::kErrorFileNotFound;
+using platform::kErrorPathNotFound;
 constexpr uint32_t kErrorBadNetPath = 53;
-constexpr uint32_t kErrorInvalidName = 123;
 constexpr uint32_t kErrorFilenameExcedRange = 206;
 
 bool IsSep(char c) { return c == '\\' || c == '/'; }

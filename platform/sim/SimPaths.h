@@ -7,6 +7,9 @@
 
 namespace sim {
 
+// ERROR_INVALID_NAME: what the file calls answer for a name Windows refuses.
+constexpr uint32_t kErrorInvalidName = 123;
+
 // The *A calls convert a path into the thread's static buffer of MAX_PATH
 // + 1 wide characters: a longer path fails as written, before it is
 // normalised.
